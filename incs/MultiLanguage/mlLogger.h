@@ -1,0 +1,26 @@
+/* The process-wide failure log. Until a program opens it, each record is
+ * replaced by the line "ml_Logger g_pFileLogger is NULL" on standard output. */
+#ifndef ML_LOGGER_H
+#define ML_LOGGER_H
+
+#include "mlHeader.h"
+#include <stdio.h>
+
+ML_EXTERN_C_BEGIN
+
+/* The log's stream: NULL (closed), ML_LOGGER_OPENING (being opened, not a
+ * stream) or the open stream. */
+extern FILE *volatile g_pFileLogger;
+#define ML_LOGGER_OPENING ((FILE *)255)
+
+/* Serialises the printing of records; initialised by the log's opening. */
+extern CRITICAL_SECTION g_csFileLogger;
+
+/* Appends one record: a line with the local date, time, milliseconds and
+ * year, then a line with one space and the formatted UTF-8 message (cut to
+ * 2047 bytes, at a character boundary). The last error is left as it was. */
+void ml_Logger(const char *format, ...);
+
+ML_EXTERN_C_END
+
+#endif /* ML_LOGGER_H */

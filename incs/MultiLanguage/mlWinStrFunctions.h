@@ -1,0 +1,11 @@
+/* String, string-resource, window-text and message-box members of the Win32 face (module mlWin). */
+#ifndef ML_WIN_STR_FUNCTIONS_H
+#define ML_WIN_STR_FUNCTIONS_H
+
+#include "mlHeader.h"
+
+ML_EXTERN_C_BEGIN
+
+ML_EXTERN_C_END
+
+#endif /* ML_WIN_STR_FUNCTIONS_H */

@@ -1,0 +1,46 @@
+# Sourced by the scripts: a Wine prefix inside the build tree, a pinned
+# locale, and a persistent server so each test program starts quickly.
+# Usage: . scripts/wine-env.sh BUILD_DIR
+
+ml_build_dir=$(cd "$1" && pwd)
+export WINEPREFIX="$ml_build_dir/wineprefix"
+export WINEARCH=win32
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+# C.UTF-8 gives Wine the ANSI code page 1252 and UTF-8 file names on disk.
+export LC_ALL=C.UTF-8
+export LANG=C.UTF-8
+
+ml_wine_start() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Preparing the Wine prefix in $WINEPREFIX"
+    wineboot --init </dev/null >/dev/null 2>&1 || true
+    wineserver -w </dev/null >/dev/null 2>&1 || true
+  fi
+  # Detached from every pipe: services started inside a pipeline hold it open.
+  (wineserver -p; wine cmd /c exit) </dev/null >/dev/null 2>&1
+}
+
+ml_wine_stop() {
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+}
+
+# A virtual display for the programs that open windows; sets DISPLAY.
+ml_xvfb_start() {
+  local n=90
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  ml_xvfb_pid=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 50); do
+    [ -e "/tmp/.X11-unix/X$n" ] && return 0
+    sleep 0.1
+  done
+  echo "Xvfb did not start on $DISPLAY" >&2
+  return 1
+}
+
+ml_xvfb_stop() {
+  [ -n "${ml_xvfb_pid:-}" ] && kill "$ml_xvfb_pid" 2>/dev/null || true
+  ml_xvfb_pid=
+}
