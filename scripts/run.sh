@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Builds the settings tool and opens its dialog under Wine.
+# With a display ($DISPLAY set) the dialog opens there and the script waits
+# until it is closed. Without one it opens on a virtual display: a picture of
+# the dialog is saved, Cancel is pressed, and the script prints where the
+# picture and the configuration file are.
+# Usage: scripts/run.sh   (BUILD_DIR overrides ./build)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$root/build}
+
+"$root/scripts/install-deps.sh"
+cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
+cmake --build "$build" -j"$(nproc)" --target TapeModeSettings dialog_snap
+build=$(cd "$build" && pwd)
+tool="$build/app/TapeModeSettings.exe"
+snap="$build/tests/e2e/dialog_snap.exe"
+
+. "$root/scripts/wine-env.sh" "$build"
+
+# Wine's session takes the display it finds when its server starts, so the
+# virtual display comes first and no server of an earlier session is kept.
+headless=
+if [ -z "${DISPLAY:-}" ]; then
+  headless=1
+  ml_wine_stop
+  ml_xvfb_start
+  trap 'ml_xvfb_stop; ml_wine_stop' EXIT
+else
+  trap 'ml_wine_stop' EXIT
+fi
+# wineserver -p fails when the prefix's server already runs; that is fine.
+set +e
+ml_wine_start
+set -e
+
+if [ -z "$headless" ]; then
+  echo "Opening the settings dialog on $DISPLAY; close it to end."
+  wine "$tool" </dev/null
+  exit 0
+fi
+
+wine "$tool" </dev/null >/dev/null 2>&1 &
+tool_pid=$!
+
+png="$build/run/TapeModeSettings.png"
+mkdir -p "$(dirname "$png")"
+rm -f "$png"
+rc=0
+config=$(wine "$snap" "Tape Mode settings" "$png" --cancel </dev/null | tr -d '\r' | tail -n 1) || rc=$?
+if [ "$rc" -ne 0 ]; then
+  echo "The settings dialog could not be captured (dialog_snap exit code $rc)." >&2
+  exit 1
+fi
+wait "$tool_pid" || true
+
+echo "Screenshot of the dialog: $png"
+linux=$(winepath -u "$config" 2>/dev/null) && linux=$(readlink -f "$linux" || echo "$linux")
+echo "Configuration file: ${linux:-$config}"
