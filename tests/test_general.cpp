@@ -1,0 +1,214 @@
+// The runtime family: required arguments, processes and the environment.
+#include <errno.h>
+#include <fcntl.h>
+#include <io.h>
+#include <process.h>
+#include <string.h>
+
+#include <functional>
+
+#include "general/GeneralTest.h"
+
+using namespace general;
+
+// ---- Required arguments -------------------------------------------------------
+
+TEST(RequiredArguments, NullFailsWithBothRecordsAndTheFailureValue)
+{
+    struct Row {
+        const char *member;
+        std::function<bool()> failed; // the member returned its failure value
+        std::vector<std::string> records;
+    };
+    auto one = [](const char *member) {
+        return std::vector<std::string>{kNullRecord, std::string(member) + " has failed to convert at %d line, file: %s"};
+    };
+    char buf[520];
+    struct _stat32 st;
+    struct _stat32i64 st64;
+    struct _finddata32_t found;
+    const std::vector<Row> rows = {
+        {"ml_chdir", [] { return ml_chdir(NULL) == -1; }, one("ml_chdir")},
+        {"ml_mkdir", [] { return ml_mkdir(NULL) == -1; }, one("ml_mkdir")},
+        {"ml_rmdir", [] { return ml_rmdir(NULL) == -1; }, one("ml_rmdir")},
+        {"ml_getenv", [] { return ml_getenv(NULL) == NULL; }, one("ml_getenv")},
+        {"ml_putenv", [] { return ml_putenv(NULL) == -1; }, one("ml_putenv")},
+        {"ml_fsopen name", [] { return ml_fsopen(NULL, "r", 0) == NULL; }, one("ml_fsopen")},
+        {"ml_fsopen mode", [] { return ml_fsopen("x", NULL, 0) == NULL; }, one("ml_fsopen")},
+        {"ml_fopen name", [] { return ml_fopen(NULL, "r") == NULL; }, one("ml_fopen")},
+        {"ml_fopen mode", [] { return ml_fopen("x", NULL) == NULL; }, one("ml_fopen")},
+        {"ml_freopen path", [] { return ml_freopen(NULL, "r", stdin) == NULL; }, one("ml_freopen")},
+        {"ml_freopen mode", [] { return ml_freopen("x", NULL, stdin) == NULL; }, one("ml_freopen")},
+        {"ml_popen command", [] { return ml_popen(NULL, "r") == NULL; }, one("ml_popen")},
+        {"ml_popen mode", [] { return ml_popen("cmd /c exit", NULL) == NULL; }, one("ml_popen")},
+        {"ml_chmod", [] { return ml_chmod(NULL, 0x180) == -1; }, one("ml_chmod")},
+        {"ml_creat", [] { return ml_creat(NULL, 0x180) == -1; }, one("ml_creat")},
+        {"ml_mktemp", [] { return ml_mktemp(NULL) == NULL; },
+         {kNullRecord, "ml_mktemp has failed to convert 1 at %d line, file: %s"}},
+        {"ml_access", [] { return ml_access(NULL, 0) == -1; }, one("ml_access")},
+        {"ml_remove", [] { return ml_remove(NULL) == -1; }, one("ml_remove")},
+        {"ml_rename old", [] { return ml_rename(NULL, "y") == -1; }, one("ml_rename")},
+        {"ml_rename new", [] { return ml_rename("x", NULL) == -1; }, one("ml_rename")},
+        {"ml_rename both", [] { return ml_rename(NULL, NULL) == -1; },
+         {kNullRecord, kNullRecord, "ml_rename has failed to convert at %d line, file: %s"}},
+        {"ml_unlink", [] { return ml_unlink(NULL) == -1; }, one("ml_unlink")},
+        {"ml_stat", [&] { return ml_stat(NULL, &st) == -1; }, one("ml_stat")},
+        {"ml_stati64", [&] { return ml_stati64(NULL, &st64) == -1ll; }, one("ml_stati64")},
+        {"ml_findfirst", [&] { return ml_findfirst(NULL, &found) == -1; },
+         {kNullRecord, "ml_findfirst has failed to convert 1 at %d line, file: %s"}},
+        {"ml_open", [] { return ml_open(NULL, _O_RDONLY) == -1; }, one("ml_open")},
+        {"ml_sopen", [] { return ml_sopen(NULL, _O_RDONLY, 0) == -1; }, one("ml_sopen")},
+        {"ml_fullpath", [&] { return ml_fullpath(buf, NULL, sizeof buf) == NULL; },
+         {kNullRecord, "ml_fullpath has failed to convert 1 at %d line, file: %s"}},
+        {"ml_makepath", [&] {
+             strcpy(buf, "untouched");
+             ml_makepath(buf, NULL, "d", "n", "e");
+             return strcmp(buf, "untouched") == 0;
+         },
+         {kNullRecord, "ml_makepath has failed to convert 2 at %d line, file: %s"}},
+        {"ml_system", [] { return ml_system(NULL) == -1; }, one("ml_system")},
+    };
+    for (const Row &row : rows) {
+        LogCapture log;
+        SetLastError(kCallerError);
+        errno = 0;
+        EXPECT_TRUE(row.failed()) << row.member;
+        EXPECT_EQ(kCallerError, GetLastError()) << row.member;
+        EXPECT_EQ(0, errno) << row.member;
+        const std::vector<std::string> m = log.messages();
+        ASSERT_EQ(row.records.size(), m.size()) << row.member;
+        for (size_t i = 0; i < m.size(); ++i)
+            EXPECT_TRUE(recordMatches(m[i], row.records[i])) << row.member << ": " << m[i];
+    }
+}
+
+// ---- Argument vectors and child programs --------------------------------------
+
+TEST(GetArgv, AsksForTheSizeThenDelivers)
+{
+    WCHAR prog[] = L"prog", greek[] = L"\x0395\x03BB\x03BB\x03B7\x03BD\x03B9\x03BA\x03AC", empty[] = L"";
+    WCHAR *argv[] = {prog, greek, empty, NULL};
+    LogCapture log;
+    unsigned int size = 99;
+    EXPECT_EQ(0, ml_getArgv(argv, 1, NULL, &size));
+    EXPECT_EQ(17u, size); // 16 bytes and the zero
+
+    char buf[32];
+    memset(buf, 'Z', sizeof buf);
+    size = 16;
+    EXPECT_EQ(0, ml_getArgv(argv, 1, buf, &size));
+    EXPECT_EQ(17u, size);
+    size = 0;
+    EXPECT_EQ(0, ml_getArgv(argv, 1, buf, &size));
+    EXPECT_EQ(17u, size);
+    EXPECT_EQ('Z', buf[16]);
+    EXPECT_EQ(16, ml_getArgv(argv, 1, buf, &size));
+    EXPECT_STREQ(kGreek, buf);
+    EXPECT_EQ(17u, size);
+    size = sizeof buf;
+    EXPECT_EQ(4, ml_getArgv(argv, 0, buf, &size));
+    EXPECT_EQ(unsigned(sizeof buf), size);
+    EXPECT_EQ(0, ml_getArgv(argv, 2, buf, &size));
+    EXPECT_STREQ("", buf);
+    expectRecords(log, {kToUtf8Record, "ml_getArgv has failed to convert at %d line, file: %s",
+                        "ml_getArgv has failed to convert at %d line, file: %s"});
+
+    // Nothing to read: 0, no record, nothing changed.
+    EXPECT_EQ(0, ml_getArgv(argv, 3, buf, &size));
+    EXPECT_EQ(0, ml_getArgv(NULL, 0, buf, &size));
+    EXPECT_EQ(0, ml_getArgv(argv, 1, buf, NULL));
+    EXPECT_EQ(unsigned(sizeof buf), size);
+    EXPECT_EQ(3u, log.messages().size());
+}
+
+class Spawn : public ::testing::Test {
+protected:
+    std::string child = programFolder() + "\\spawn_child.exe";
+};
+
+TEST_F(Spawn, StartsAChildWithNonAsciiArgumentsAndReturnsItsExitCode)
+{
+    LogCapture log;
+    const char *argv[] = {child.c_str(), "table", kGreek, kCjk, "caf\xC3\xA9", "\xF0\x9F\x98\x80", NULL};
+    EXPECT_EQ(44, ml_spawnvp(_P_WAIT, child.c_str(), argv));
+    const char *wrong[] = {child.c_str(), "table", kCjk, NULL};
+    EXPECT_EQ(102, ml_spawnvp(_P_WAIT, child.c_str(), wrong));
+    // The longest argument: 1023 units and the zero.
+    const std::string longest(1023, 'a');
+    const char *edge[] = {child.c_str(), "long", longest.c_str(), NULL};
+    EXPECT_EQ(23, ml_spawnvp(_P_WAIT, child.c_str(), edge));
+    EXPECT_TRUE(log.messages().empty());
+    errno = 0;
+    EXPECT_EQ(-1, ml_spawnvp(_P_WAIT, (child + ".missing").c_str(), argv));
+    EXPECT_EQ(ENOENT, errno);
+}
+
+TEST_F(Spawn, ArgumentOf1024UnitsStartsNothing)
+{
+    TempDir dir;
+    const std::string marker = dir.file(kGreek);
+    const char *touch[] = {child.c_str(), "touch", marker.c_str(), NULL};
+    ASSERT_EQ(5, ml_spawnvp(_P_WAIT, child.c_str(), touch));
+    ASSERT_EQ(0, ml_remove(marker.c_str()));
+
+    LogCapture log;
+    const std::string tooLongArg(1024, 'a');
+    const char *argv[] = {child.c_str(), "touch", marker.c_str(), tooLongArg.c_str(), NULL};
+    SetLastError(kCallerError);
+    EXPECT_EQ(-1, ml_spawnvp(_P_WAIT, child.c_str(), argv));
+    EXPECT_EQ(DWORD(ERROR_INSUFFICIENT_BUFFER), GetLastError());
+    EXPECT_EQ(-1, ml_access(marker.c_str(), 0));
+    EXPECT_EQ(-1, ml_spawnvp(_P_WAIT, tooLong().c_str(), touch));
+    EXPECT_EQ(-1, ml_access(marker.c_str(), 0));
+    expectRecords(log, {kTooLongRecord, "ml_spawnvp has failed to convert at %d line, file: %s", kTooLongRecord,
+                        "ml_spawnvp has failed to convert at %d line, file: %s"});
+}
+
+TEST(Commands, SystemAndPopenRunRealCommands)
+{
+    TempDir dir;
+    LogCapture log;
+    EXPECT_EQ(7, ml_system("exit 7"));
+    const std::string folder = dir.file(kGreek);
+    EXPECT_EQ(0, ml_system(("mkdir \"" + folder + "\"").c_str()));
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(widen(folder).c_str()));
+
+    writeFileBytes(folder + "\\" + kCjk + ".txt", "hello from the file\r\n");
+    FILE *out = ml_popen(("cmd /c type \"" + folder + "\\" + kCjk + ".txt\"").c_str(), "r");
+    ASSERT_NE(nullptr, out);
+    char line[64] = {};
+    EXPECT_NE(nullptr, fgets(line, sizeof line, out));
+    EXPECT_STREQ("hello from the file\n", line);
+    EXPECT_EQ(0, _pclose(out));
+    out = ml_popen("cmd /c exit 3", "r");
+    ASSERT_NE(nullptr, out);
+    EXPECT_EQ(3, _pclose(out));
+    EXPECT_TRUE(log.messages().empty());
+
+    EXPECT_EQ(-1, ml_system(tooLong().c_str()));
+    EXPECT_EQ(NULL, ml_popen(tooLong().c_str(), "r"));
+    expectRecords(log, {kTooLongRecord, "ml_system has failed to convert at %d line, file: %s", kTooLongRecord,
+                        "ml_popen has failed to convert at %d line, file: %s"});
+}
+
+TEST(Environment, NonAsciiValueSetAndReadBackAsUtf16)
+{
+    const std::string name = std::string("ML_TEST_") + kCjk;
+    LogCapture log;
+    EXPECT_EQ(NULL, ml_getenv(name.c_str()));
+    EXPECT_EQ(0, ml_putenv((name + "=" + kGreek).c_str()));
+    const wchar_t *value = ml_getenv(name.c_str());
+    ASSERT_NE(nullptr, value);
+    EXPECT_EQ(widen(kGreek), value);
+    WCHAR platform[64] = {};
+    EXPECT_EQ(8u, GetEnvironmentVariableW(widen(name).c_str(), platform, 64));
+    EXPECT_EQ(widen(kGreek), platform);
+    // An empty value removes the variable.
+    EXPECT_EQ(0, ml_putenv((name + "=").c_str()));
+    EXPECT_EQ(NULL, ml_getenv(name.c_str()));
+    EXPECT_TRUE(log.messages().empty());
+    EXPECT_EQ(-1, ml_putenv(tooLong().c_str()));
+    EXPECT_EQ(NULL, ml_getenv(tooLong().c_str()));
+    expectRecords(log, {kTooLongRecord, "ml_putenv has failed to convert at %d line, file: %s", kTooLongRecord,
+                        "ml_getenv has failed to convert at %d line, file: %s"});
+}

@@ -6,6 +6,8 @@
 #include <MultiLanguage/mlSupport.h>
 #include <MultiLanguage/mlLogger.h>
 
+#include <stdlib.h>
+
 // Source line and file of the statement that writes a record.
 #define ML_AT __LINE__, __FILE__
 
@@ -68,6 +70,45 @@ public:
 private:
     WCHAR m_buf[Units];
     bool m_null;
+};
+
+// A caller's byte buffer as the output of a wide call that writes UTF-16
+// there, turned into UTF-8 where it stands afterwards (at most ML_MAX_CHAR
+// bytes). Given no buffer, the runtime allocates its own; nobody hands that
+// back, so it is released when the scope ends.
+class InPlace {
+public:
+    InPlace(char *buffer, unsigned long long size)
+        : m_buffer(buffer), m_size(size > 0xFFFFFFFFull ? 0xFFFFFFFFu : static_cast<unsigned int>(size)),
+          m_result(NULL)
+    {
+    }
+    ~InPlace()
+    {
+        if (m_buffer == NULL && m_result != NULL) {
+            LastErrorKeeper keep;
+            free(m_result);
+        }
+    }
+
+    WCHAR *out() const { return reinterpret_cast<WCHAR *>(m_buffer); }
+
+    // Notes what the wide call returned; false for NULL.
+    bool took(WCHAR *result)
+    {
+        m_result = result;
+        return result != NULL;
+    }
+
+    bool toUtf8() const { return ml_ConvertInBufUTF16toUTF8(m_buffer, m_size) != 0; }
+
+    InPlace(const InPlace &) = delete;
+    InPlace &operator=(const InPlace &) = delete;
+
+private:
+    char *m_buffer;
+    unsigned int m_size;
+    WCHAR *m_result;
 };
 
 // A caller's DWORD or size_t byte count as the int that the conversions take.
