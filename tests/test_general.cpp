@@ -11,6 +11,16 @@
 
 using namespace general;
 
+TEST(Runtime, IsMsvcrt)
+{
+    // The find and status records are laid out for msvcrt.dll: the search
+    // that the library calls must be the one there.
+    HMODULE owner = NULL;
+    ASSERT_TRUE(GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                                   reinterpret_cast<LPCWSTR>(&_wfindfirst32), &owner));
+    EXPECT_EQ(GetModuleHandleW(L"msvcrt.dll"), owner);
+}
+
 // ---- Required arguments -------------------------------------------------------
 
 TEST(RequiredArguments, NullFailsWithBothRecordsAndTheFailureValue)

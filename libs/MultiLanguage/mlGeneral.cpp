@@ -427,7 +427,8 @@ void ml_splitpath(const char *path, char *drive, char *dir, char *fname, char *e
         ml_Logger("ml_splitpath has failed to convert 2 at %d line, file: %s", ML_AT);
         return;
     }
-    // The runtime cannot split NULL; it has no parts.
+    // Given NULL the runtime writes no parts at all, which would leave
+    // them undefined; NULL has no parts.
     const WCHAR *input = wPath.arg() != NULL ? wPath.arg() : L"";
     Wide wDrive, wDir, wName, wExt;
     _wsplitpath(input, wDrive.out(), wDir.out(), wName.out(), wExt.out());
