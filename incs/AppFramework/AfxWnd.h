@@ -20,7 +20,8 @@ public:
     // FALSE fills the controls from the members, TRUE reads them back.
     BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
 
-    // Text and caption in UTF-8; the box is owned by this window.
+    // Text and caption in UTF-8 (no caption: the application's name); the
+    // box is owned by this window.
     int MessageBox(const char *text, const char *caption = NULL, UINT type = MB_OK);
 
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -22,6 +22,9 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 
 int CWnd::MessageBox(const char *text, const char *caption, UINT type)
 {
+    // Without a caption the box carries the application's name.
+    if (caption == NULL && AfxGetApp() != NULL)
+        caption = AfxGetApp()->m_strAppName.GetString();
     CUtf16Text wText(text);
     CUtf16Text wCaption(caption);
     return ::MessageBoxW(m_hWnd, wText, caption ? wCaption.Get() : NULL, type);
@@ -105,8 +108,9 @@ HWND CDataExchange::PrepareCtrl(int nIDC) const { return ::GetDlgItem(m_pDlgWnd-
 
 void DDX_Control(CDataExchange *pDX, int nIDC, CWnd &rControl)
 {
-    if (rControl.m_hWnd == NULL)
-        rControl.m_hWnd = pDX->PrepareCtrl(nIDC);
+    // Bound again on every exchange, so a dialog run twice never keeps the
+    // handle of a control that has gone.
+    rControl.m_hWnd = pDX->PrepareCtrl(nIDC);
 }
 
 void DDX_Text(CDataExchange *pDX, int nIDC, CString &value)
