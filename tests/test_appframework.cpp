@@ -7,6 +7,7 @@
 #include <string.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "TempDir.h"
@@ -348,4 +349,270 @@ TEST(Application, IsReachableAndLoadsOnlyIconGroupsThatExist)
     // A command the application's map routes: no help file, nothing happens.
     EXPECT_TRUE(app.OnCmdMsg(0, ID_HELP));
     EXPECT_FALSE(app.OnCmdMsg(0, 4242));
+}
+
+// ---- The settings tool's resources, as the framework finds them ---------------
+
+namespace {
+
+// TapeModeSettings.exe from the same build: <build>\app, next to <build>\tests.
+std::wstring toolPath()
+{
+    WCHAR self[MAX_PATH];
+    const DWORD n = GetModuleFileNameW(NULL, self, MAX_PATH);
+    std::wstring path(self, n);
+    path.resize(path.find_last_of(L"\\/"));
+    path.resize(path.find_last_of(L"\\/") + 1);
+    return path + L"app\\TapeModeSettings.exe";
+}
+
+class ToolResources : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        module = LoadLibraryExW(toolPath().c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(static_cast<HMODULE>(NULL), module) << "build TapeModeSettings first";
+    }
+    void TearDown() override
+    {
+        if (module)
+            FreeLibrary(module);
+    }
+    std::string resource(WORD id, WORD type) const
+    {
+        HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(type));
+        if (found == NULL)
+            return std::string();
+        const char *data = static_cast<const char *>(LockResource(LoadResource(module, found)));
+        return std::string(data, SizeofResource(module, found));
+    }
+    HMODULE module = NULL;
+};
+
+// Reads the packed fields of a resource in order.
+class Reader {
+public:
+    explicit Reader(std::string data) : m_data(std::move(data)) {}
+    template <class T> T get()
+    {
+        T value{};
+        if (m_pos + sizeof(T) <= m_data.size())
+            memcpy(&value, m_data.data() + m_pos, sizeof(T));
+        m_pos += sizeof(T);
+        return value;
+    }
+    // A string or an ordinal, as dialog templates store names.
+    std::wstring nameOrOrdinal()
+    {
+        const WORD first = get<WORD>();
+        if (first == 0)
+            return std::wstring();
+        if (first == 0xFFFF)
+            return L"#" + std::to_wstring(get<WORD>());
+        std::wstring s(1, static_cast<wchar_t>(first));
+        for (WORD c; (c = get<WORD>()) != 0 && m_pos <= m_data.size();)
+            s += static_cast<wchar_t>(c);
+        return s;
+    }
+    void alignDword() { m_pos = (m_pos + 3) & ~static_cast<size_t>(3); }
+    size_t pos() const { return m_pos; }
+
+private:
+    std::string m_data;
+    size_t m_pos = 0;
+};
+
+struct Control {
+    DWORD id;
+    std::wstring cls;
+    std::wstring text;
+    DWORD style;
+    short x, y, cx, cy;
+};
+
+// The predefined classes by their ordinals, as compilers may store them.
+std::wstring className(const std::wstring &stored)
+{
+    static const wchar_t *const names[] = {L"Button", L"Edit", L"Static", L"ListBox", L"ScrollBar", L"ComboBox"};
+    if (stored.size() > 1 && stored[0] == L'#') {
+        const int ordinal = std::stoi(stored.substr(1));
+        if (ordinal >= 0x80 && ordinal <= 0x85)
+            return names[ordinal - 0x80];
+    }
+    for (const wchar_t *n : names)
+        if (lstrcmpiW(n, stored.c_str()) == 0)
+            return n;
+    return stored;
+}
+
+} // namespace
+
+TEST_F(ToolResources, SettingsDialogTemplate)
+{
+    const std::string data = resource(102, 5 /* RT_DIALOG */);
+    ASSERT_FALSE(data.empty());
+    Reader r(data);
+    EXPECT_EQ(1, r.get<WORD>());      // extended template
+    EXPECT_EQ(0xFFFF, r.get<WORD>());
+    r.get<DWORD>();                   // help id
+    EXPECT_EQ(0x00040000u, r.get<DWORD>());
+    EXPECT_EQ(0x90C800C0u, r.get<DWORD>());
+    const WORD count = r.get<WORD>();
+    EXPECT_EQ(0, r.get<short>());
+    EXPECT_EQ(0, r.get<short>());
+    EXPECT_EQ(221, r.get<short>());
+    EXPECT_EQ(108, r.get<short>());
+    EXPECT_EQ(L"", r.nameOrOrdinal()); // no menu
+    EXPECT_EQ(L"", r.nameOrOrdinal()); // no class of its own
+    EXPECT_EQ(L"Tape Mode settings", r.nameOrOrdinal());
+    EXPECT_EQ(8, r.get<WORD>());
+    EXPECT_EQ(0, r.get<WORD>());       // weight
+    EXPECT_EQ(0, r.get<BYTE>());       // italic
+    EXPECT_EQ(1, r.get<BYTE>());       // DEFAULT_CHARSET
+    EXPECT_EQ(L"MS Sans Serif", r.nameOrOrdinal());
+
+    std::vector<Control> controls;
+    for (WORD i = 0; i < count; ++i) {
+        r.alignDword();
+        Control c;
+        r.get<DWORD>();
+        EXPECT_EQ(0u, r.get<DWORD>());
+        c.style = r.get<DWORD>();
+        c.x = r.get<short>();
+        c.y = r.get<short>();
+        c.cx = r.get<short>();
+        c.cy = r.get<short>();
+        c.id = r.get<DWORD>();
+        c.cls = className(r.nameOrOrdinal());
+        c.text = r.nameOrOrdinal();
+        const WORD extra = r.get<WORD>();
+        for (WORD k = 0; k < extra; ++k)
+            r.get<BYTE>();
+        controls.push_back(c);
+    }
+    const DWORD child = WS_CHILD | WS_VISIBLE;
+    const std::vector<Control> expected = {
+        {1, L"Button", L"OK", child | BS_DEFPUSHBUTTON | WS_TABSTOP, 113, 87, 50, 14},
+        {1002, L"Static", L"Tape Mode:", child | SS_LEFT | WS_GROUP, 15, 19, 115, 14},
+        {1003, L"Static", L"ReadAhead size (in blocks):", child | SS_LEFT | WS_GROUP, 15, 40, 115, 15},
+        {1004, L"Static", L"ReadAhead cache size (in blocks):", child | SS_LEFT | WS_GROUP, 15, 64, 115, 18},
+        {1010, L"Edit", L"", child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 144, 39, 62, 14},
+        {1011, L"Edit", L"", child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 144, 63, 62, 14},
+        {1009, L"ComboBox", L"", child | CBS_DROPDOWN | WS_TABSTOP, 144, 18, 62, 43},
+        {2, L"Button", L"Cancel", child | BS_PUSHBUTTON | WS_TABSTOP, 41, 87, 51, 14},
+    };
+    ASSERT_EQ(expected.size(), controls.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(expected[i].id);
+        EXPECT_EQ(expected[i].id, controls[i].id);
+        EXPECT_EQ(expected[i].cls, controls[i].cls);
+        EXPECT_EQ(expected[i].text, controls[i].text);
+        EXPECT_EQ(expected[i].style, controls[i].style);
+        EXPECT_EQ(expected[i].x, controls[i].x);
+        EXPECT_EQ(expected[i].y, controls[i].y);
+        EXPECT_EQ(expected[i].cx, controls[i].cx);
+        EXPECT_EQ(expected[i].cy, controls[i].cy);
+    }
+}
+
+TEST_F(ToolResources, ComboEntriesInTheInitialisationData)
+{
+    const std::string data = resource(102, AFX_RT_DLGINIT);
+    std::vector<Seen> seen;
+    ASSERT_TRUE(AfxWalkDlgInit(data.data(), static_cast<DWORD>(data.size()), collect, &seen));
+    ASSERT_EQ(2u, seen.size());
+    for (const Seen &s : seen) {
+        EXPECT_EQ(1009, s.id);
+        EXPECT_EQ(0x403, s.raw);
+    }
+    EXPECT_EQ(L"Enabled", seen[0].text);
+    EXPECT_EQ(L"Disabled", seen[1].text);
+}
+
+namespace {
+
+BOOL CALLBACK firstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR context)
+{
+    *reinterpret_cast<ULONG_PTR *>(context) = reinterpret_cast<ULONG_PTR>(name);
+    return FALSE; // the first is enough
+}
+
+} // namespace
+
+TEST_F(ToolResources, IconGroupsAndTheirImages)
+{
+    ULONG_PTR first = 0;
+    EnumResourceNamesW(module, MAKEINTRESOURCEW(14), firstName, reinterpret_cast<LONG_PTR>(&first));
+    EXPECT_EQ(128u, first); // the program's icon in the shell
+
+    const std::vector<std::pair<int, int>> groups[2] = {
+        {{32, 4}, {16, 4}},
+        {{48, 8}, {32, 8}, {16, 8}, {64, 32}, {48, 32}, {32, 24}, {16, 32}},
+    };
+    const WORD ids[2] = {128, 140};
+    for (int g = 0; g < 2; ++g) {
+        SCOPED_TRACE(ids[g]);
+        Reader r(resource(ids[g], 14 /* RT_GROUP_ICON */));
+        r.get<WORD>();
+        EXPECT_EQ(1, r.get<WORD>());
+        const WORD count = r.get<WORD>();
+        std::vector<std::pair<int, int>> found;
+        for (WORD i = 0; i < count; ++i) {
+            const BYTE width = r.get<BYTE>();
+            r.get<BYTE>();
+            r.get<BYTE>();
+            r.get<BYTE>();
+            r.get<WORD>();
+            const WORD bits = r.get<WORD>();
+            r.get<DWORD>();
+            const WORD image = r.get<WORD>();
+            found.push_back({width, bits});
+            // The image itself says the same.
+            Reader header(resource(image, 3 /* RT_ICON */));
+            EXPECT_EQ(40u, header.get<DWORD>());
+            EXPECT_EQ(width, header.get<LONG>());
+            EXPECT_EQ(2 * width, header.get<LONG>());
+            header.get<WORD>();
+            EXPECT_EQ(bits, header.get<WORD>());
+        }
+        EXPECT_EQ(groups[g], found);
+    }
+}
+
+TEST_F(ToolResources, VersionBlockNamesTheProgram)
+{
+    const std::string data = resource(1, 16 /* RT_VERSION */);
+    ASSERT_FALSE(data.empty());
+    std::vector<char> copy(data.begin(), data.end());
+    VS_FIXEDFILEINFO *fixed = NULL;
+    UINT size = 0;
+    ASSERT_TRUE(VerQueryValueW(copy.data(), L"\\", reinterpret_cast<void **>(&fixed), &size));
+    EXPECT_EQ(0x00010000u, fixed->dwFileVersionMS);
+    EXPECT_EQ(0x00000001u, fixed->dwFileVersionLS);
+    EXPECT_EQ(0x00010000u, fixed->dwProductVersionMS);
+    EXPECT_EQ(0x00000001u, fixed->dwProductVersionLS);
+
+    WORD *translation = NULL;
+    ASSERT_TRUE(VerQueryValueW(copy.data(), L"\\VarFileInfo\\Translation", reinterpret_cast<void **>(&translation),
+                               &size));
+    ASSERT_EQ(4u, size);
+    EXPECT_EQ(0x0409, translation[0]);
+    EXPECT_EQ(0x04B0, translation[1]);
+
+    auto text = [&](const wchar_t *name) {
+        WCHAR *value = NULL;
+        UINT n = 0;
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+        if (!VerQueryValueW(copy.data(), path.c_str(), reinterpret_cast<void **>(&value), &n) || value == NULL)
+            return std::wstring(L"<absent>");
+        return std::wstring(value);
+    };
+    EXPECT_EQ(L"1, 0, 0, 1", text(L"FileVersion"));
+    EXPECT_EQ(L"1, 0, 0, 1", text(L"ProductVersion"));
+    EXPECT_EQ(L"Tape Mode Settings", text(L"FileDescription"));
+    EXPECT_EQ(L"TapeModeSettings", text(L"InternalName"));
+    EXPECT_EQ(L"TapeModeSettings.exe", text(L"OriginalFilename"));
+    EXPECT_EQ(L"Tape Mode Settings", text(L"ProductName"));
+    EXPECT_EQ(L"<absent>", text(L"CompanyName"));
+    EXPECT_EQ(L"<absent>", text(L"LegalTrademarks"));
 }
