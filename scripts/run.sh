@@ -29,10 +29,7 @@ if [ -z "${DISPLAY:-}" ]; then
 else
   trap 'ml_wine_stop' EXIT
 fi
-# wineserver -p fails when the prefix's server already runs; that is fine.
-set +e
 ml_wine_start
-set -e
 
 if [ -z "$headless" ]; then
   echo "Opening the settings dialog on $DISPLAY; close it to end."

@@ -18,7 +18,8 @@ ml_wine_start() {
     wineserver -w </dev/null >/dev/null 2>&1 || true
   fi
   # Detached from every pipe: services started inside a pipeline hold it open.
-  (wineserver -p; wine cmd /c exit) </dev/null >/dev/null 2>&1
+  # wineserver -p fails when the prefix's server already runs; that is fine.
+  (wineserver -p; wine cmd /c exit) </dev/null >/dev/null 2>&1 || true
 }
 
 ml_wine_stop() {
