@@ -241,7 +241,17 @@ bool removeTree(const std::wstring &folder)
     return RemoveDirectoryW(folder.c_str()) != 0;
 }
 
-bool removeConfigTree() { return removeTree(commonAppDataFolder() + L"\\Quillon"); }
+bool removeConfigTree()
+{
+    // A test may put a plain file where the first folder belongs.
+    const std::wstring first = commonAppDataFolder() + L"\\Quillon";
+    const DWORD attrs = GetFileAttributesW(first.c_str());
+    if (attrs != INVALID_FILE_ATTRIBUTES && !isFolder(attrs)) {
+        SetFileAttributesW(first.c_str(), FILE_ATTRIBUTE_NORMAL);
+        return DeleteFileW(first.c_str()) != 0;
+    }
+    return removeTree(first);
+}
 
 bool folderExists(const std::wstring &path) { return isFolder(GetFileAttributesW(path.c_str())); }
 

@@ -204,6 +204,51 @@ TEST_F(Settings, StoredValueTooLongForItsBufferShowsTheDefault)
     cancel();
 }
 
+TEST_F(Settings, DialogHasTheControlsOfItsTemplate)
+{
+    ASSERT_TRUE(open());
+    HWND combo = GetDlgItem(dlg, kTapeMode);
+    DWORD_PTR count = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(combo, CB_GETCOUNT, 0, 0, SMTO_NORMAL, 5000, &count));
+    EXPECT_EQ(2u, count);
+    const char *entries[] = {"Enabled", "Disabled"};
+    for (int i = 0; i < 2; ++i) {
+        wchar_t text[64] = L"";
+        DWORD_PTR len = 0;
+        SendMessageTimeoutW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 5000, &len);
+        EXPECT_EQ(entries[i], narrow(text));
+    }
+    // An editable drop-down, not a list.
+    EXPECT_EQ(static_cast<LONG>(CBS_DROPDOWN), GetWindowLongW(combo, GWL_STYLE) & 3);
+    EXPECT_EQ(static_cast<LONG>(BS_DEFPUSHBUTTON), GetWindowLongW(GetDlgItem(dlg, IDOK), GWL_STYLE) & 0xF);
+    EXPECT_EQ("OK", windowText(GetDlgItem(dlg, IDOK)));
+    EXPECT_EQ("Cancel", windowText(GetDlgItem(dlg, IDCANCEL)));
+    EXPECT_EQ("Tape Mode:", windowText(GetDlgItem(dlg, 1002)));
+    EXPECT_EQ("ReadAhead size (in blocks):", windowText(GetDlgItem(dlg, 1003)));
+    EXPECT_EQ("ReadAhead cache size (in blocks):", windowText(GetDlgItem(dlg, 1004)));
+    RECT ok, cancelRect;
+    GetWindowRect(GetDlgItem(dlg, IDOK), &ok);
+    GetWindowRect(GetDlgItem(dlg, IDCANCEL), &cancelRect);
+    EXPECT_GT(ok.left, cancelRect.right);
+    EXPECT_TRUE(GetWindowLongW(dlg, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    cancel();
+}
+
+TEST_F(Settings, FolderThatCannotBeMadeIsReportedAndEndsTheTool)
+{
+    // A file where the first folder belongs lets that folder "exist" and
+    // makes the next one impossible.
+    const std::wstring base = commonAppDataFolder();
+    writeFileBytes(narrow(base + L"\\Quillon"), "x");
+    ASSERT_TRUE(tool.start());
+    HWND box = expectBox(L"Error", "Failed to create folder " + narrow(base) + "\\Quillon\\Ostra");
+    ASSERT_TRUE(box != NULL);
+    EXPECT_TRUE(tool.dialog(0) == NULL);
+    answer(box, IDOK);
+    EXPECT_TRUE(tool.waitExit());
+    EXPECT_FALSE(guardMutexExists());
+}
+
 // ---- Tape mode selection -----------------------------------------------------
 
 TEST_F(Settings, SwitchingTheModeReplacesBothFieldsEvenAfterTyping)
@@ -311,6 +356,17 @@ TEST_F(Settings, CancelWritesNothing)
     ASSERT_TRUE(type(kReadAhead, "1"));
     ASSERT_TRUE(type(kCacheSize, "2"));
     cancel();
+    EXPECT_EQ(stored, readConfig());
+}
+
+TEST_F(Settings, ClosingTheDialogWritesNothing)
+{
+    const std::string stored = generalConfig("1", "1024", "75000");
+    ASSERT_TRUE(writeConfig(stored));
+    ASSERT_TRUE(open());
+    ASSERT_TRUE(type(kReadAhead, "5"));
+    PostMessageW(dlg, WM_SYSCOMMAND, SC_CLOSE, 0);
+    expectExit(0);
     EXPECT_EQ(stored, readConfig());
 }
 
