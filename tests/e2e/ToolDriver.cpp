@@ -5,6 +5,8 @@
 
 #include <shlobj.h>
 
+#include <algorithm>
+
 namespace {
 
 const DWORD kMessageMs = 5000;
@@ -157,6 +159,19 @@ bool setWindowText(HWND hwnd, const std::string &utf8)
 }
 
 std::string boxText(HWND box) { return windowText(GetDlgItem(box, 0xFFFF)); }
+
+std::vector<int> boxButtons(HWND box)
+{
+    std::vector<int> ids;
+    for (HWND child = GetWindow(box, GW_CHILD); child != NULL; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t cls[16] = L"";
+        GetClassNameW(child, cls, 16);
+        if (lstrcmpiW(cls, L"Button") == 0 && IsWindowVisible(child))
+            ids.push_back(GetDlgCtrlID(child));
+    }
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
 
 void answerBox(HWND box, int id) { PostMessageW(box, WM_COMMAND, id, 0); }
 

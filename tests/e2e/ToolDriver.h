@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // How long a window or a process end may take to show under Wine.
 const DWORD kWaitMs = 15000;
@@ -60,6 +61,8 @@ std::string windowText(HWND hwnd);
 bool setWindowText(HWND hwnd, const std::string &utf8);
 // The text of a message box (its static control 0xFFFF).
 std::string boxText(HWND box);
+// The ids of a message box's visible buttons, in ascending order.
+std::vector<int> boxButtons(HWND box);
 // Answers a message box with IDOK, IDCANCEL or IDRETRY.
 void answerBox(HWND box, int id);
 // Clicks a button of the dialog (posted: the click may open a modal box).

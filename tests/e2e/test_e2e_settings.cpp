@@ -71,11 +71,18 @@ protected:
     // A box of the tool with this caption and text, owned by the dialog.
     HWND expectBox(const std::wstring &caption, const std::string &text, DWORD timeoutMs = kWaitMs) const
     {
+        const std::vector<int> okOnly = {IDOK};
+        return expectBox(caption, text, caption == kRunning ? std::vector<int>{IDCANCEL, IDRETRY} : okOnly, timeoutMs);
+    }
+    HWND expectBox(const std::wstring &caption, const std::string &text, const std::vector<int> &buttons,
+                   DWORD timeoutMs) const
+    {
         HWND box = tool.window(caption, timeoutMs);
         EXPECT_TRUE(box != NULL) << "no box " << narrow(caption);
         if (box == NULL)
             return NULL;
         EXPECT_EQ(text, boxText(box));
+        EXPECT_EQ(buttons, boxButtons(box));
         // Boxes of the opening come while the dialog is still hidden.
         HWND owner = GetWindow(box, GW_OWNER);
         if (dlg != NULL)
@@ -400,6 +407,26 @@ TEST_F(Settings, NonAsciiTextIsStoredInTheAnsiCodePageAndShownAgain)
     cancel();
 }
 
+// A file that starts with a UTF-16 byte-order mark is read and written in
+// UTF-16, so text outside the ANSI code page survives.
+TEST_F(Settings, UnicodeFileKeepsTextOutsideTheAnsiCodePage)
+{
+    const std::wstring settei = L"\u8A2D\u5B9A"; // 設定
+    const std::wstring text = L"[General config]\r\nTape Mode=0\r\nOstra Read ahead=" + settei +
+                              L"\r\nRead Ahead Cache Size Ostra=5\r\n";
+    std::string bytes = "\xFF\xFE";
+    bytes.append(reinterpret_cast<const char *>(text.data()), text.size() * sizeof(wchar_t));
+    ASSERT_TRUE(writeConfig(bytes));
+    ASSERT_TRUE(open());
+    expectShows("Disabled", narrow(settei), "5");
+    ASSERT_TRUE(type(kReadAhead, narrow(settei + L"x")));
+    confirm(false);
+    const std::string after = readConfig();
+    ASSERT_EQ("\xFF\xFE", after.substr(0, 2));
+    const std::wstring stored(reinterpret_cast<const wchar_t *>(after.data() + 2), (after.size() - 2) / 2);
+    EXPECT_NE(std::wstring::npos, stored.find(L"Ostra Read ahead=" + settei + L"x\r\n")) << narrow(stored);
+}
+
 // ---- The companion tool ------------------------------------------------------
 
 TEST_F(Settings, CompanionRunningAsksAgainOnEachRetryUntilItStops)
@@ -682,7 +709,9 @@ TEST_F(Settings, PictureOfTheOpenDialogIsSaved)
 
 TEST_F(Settings, DialogSnapSavesAPictureCancelsAndNamesTheFile)
 {
-    const std::wstring png = toWindowsPath(widen(ARTIFACT_DIR "/dialog-snap.png"));
+    // The run script hands over a Unix path.
+    const std::string unixPng = ARTIFACT_DIR "/dialog-snap.png";
+    const std::wstring png = toWindowsPath(widen(unixPng));
     DeleteFileW(png.c_str());
     ASSERT_TRUE(tool.start());
 
@@ -691,7 +720,7 @@ TEST_F(Settings, DialogSnapSavesAPictureCancelsAndNamesTheFile)
     ASSERT_TRUE(CreatePipe(&readEnd, &writeEnd, &sa, 0));
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
     const std::wstring exe = toWindowsPath(widen(DIALOG_SNAP_PATH));
-    std::wstring cmd = L"\"" + exe + L"\" \"Tape Mode settings\" \"" + png + L"\" --cancel";
+    std::wstring cmd = L"\"" + exe + L"\" \"Tape Mode settings\" \"" + widen(unixPng) + L"\" --cancel";
     STARTUPINFOW si = {};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESTDHANDLES;
