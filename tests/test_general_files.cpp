@@ -97,17 +97,17 @@ TEST(Find, ListsNonAsciiNamesWithTheRuntimesRecordLayout)
 TEST(Find, NoMatchLeavesTheSearchsLastErrorWithoutARecord)
 {
     TempDir dir;
-    const std::string spec = dir.path() + "\\nothing*";
+    const std::string pattern = dir.path() + "\\nothing*";
     struct _wfinddata32_t wide;
     SetLastError(kCallerError);
-    EXPECT_EQ(-1, _wfindfirst32(widen(spec).c_str(), &wide));
+    EXPECT_EQ(-1, _wfindfirst32(widen(pattern).c_str(), &wide));
     const DWORD expected = GetLastError();
     EXPECT_NE(kCallerError, expected);
 
     LogCapture log;
     struct _finddata32_t found;
     SetLastError(kCallerError);
-    EXPECT_EQ(-1, ml_findfirst(spec.c_str(), &found));
+    EXPECT_EQ(-1, ml_findfirst(pattern.c_str(), &found));
     EXPECT_EQ(expected, GetLastError());
     EXPECT_EQ(ENOENT, errno);
     EXPECT_TRUE(log.messages().empty());
@@ -134,11 +134,11 @@ protected:
 
 TEST_F(LongNames, FirstMatchThatDoesNotFitIsRefusedAndItsSearchClosed)
 {
-    const std::string spec = root + "\\first\\x*";
-    const std::wstring wSpec = widen(spec);
+    const std::string pattern = root + "\\first\\x*";
+    const std::wstring wPattern = widen(pattern);
     struct _wfinddata32_t wide;
     SetLastError(kCallerError);
-    const intptr_t probe = _wfindfirst32(wSpec.c_str(), &wide);
+    const intptr_t probe = _wfindfirst32(wPattern.c_str(), &wide);
     const DWORD searchError = GetLastError();
     ASSERT_NE(-1, probe);
     ASSERT_GT(ml_GetUTF16toUTF8Size(wide.name), 260u);
@@ -148,7 +148,7 @@ TEST_F(LongNames, FirstMatchThatDoesNotFitIsRefusedAndItsSearchClosed)
     GuardedFind found;
     memset(&found, 0xA5, sizeof found);
     SetLastError(kCallerError);
-    EXPECT_EQ(-1, ml_findfirst(spec.c_str(), &found.record));
+    EXPECT_EQ(-1, ml_findfirst(pattern.c_str(), &found.record));
     EXPECT_EQ(searchError, GetLastError());
     EXPECT_TRUE(guardIntact(found.guard, sizeof found.guard));
     expectRecords(log, {kToUtf8Record, "ml_ConvertFindData16to8 has failed to convert at %d line, file: %s",
