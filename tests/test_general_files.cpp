@@ -16,15 +16,18 @@ using namespace general;
 
 namespace {
 
-struct GuardedFind {
-    struct _finddata32_t record;
+// A record followed by guard bytes, all filled with 0xA5, to show that a
+// member writes the record's own bytes and none past it.
+template <class T> struct Guarded {
+    T record;
     unsigned char guard[16];
+    Guarded() { memset(static_cast<void *>(this), 0xA5, sizeof *this); }
+    bool intact() const
+    {
+        return std::all_of(guard, guard + sizeof guard, [](unsigned char c) { return c == 0xA5; });
+    }
 };
-
-bool guardIntact(const unsigned char *guard, size_t n)
-{
-    return std::all_of(guard, guard + n, [](unsigned char c) { return c == 0xA5; });
-}
+using GuardedFind = Guarded<struct _finddata32_t>;
 
 // The bytes in use on the runtime's heap.
 size_t heapInUse()
@@ -66,7 +69,6 @@ TEST(Find, ListsNonAsciiNamesWithTheRuntimesRecordLayout)
     LogCapture log;
 
     GuardedFind found;
-    memset(&found, 0xA5, sizeof found);
     const intptr_t h = ml_findfirst((dir.path() + "\\*").c_str(), &found.record);
     ASSERT_NE(-1, h);
     std::set<std::string> names;
@@ -80,7 +82,7 @@ TEST(Find, ListsNonAsciiNamesWithTheRuntimesRecordLayout)
     } while (ml_findnext(h, &found.record) == 0);
     EXPECT_EQ(DWORD(ERROR_NO_MORE_FILES), GetLastError());
     EXPECT_EQ(0, ml_findclose(h));
-    EXPECT_TRUE(guardIntact(found.guard, sizeof found.guard));
+    EXPECT_TRUE(found.intact());
     EXPECT_EQ((std::set<std::string>{".", "..", std::string(kGreek) + ".txt", std::string(kCjk) + ".log", "plain"}),
               names);
 
@@ -146,11 +148,10 @@ TEST_F(LongNames, FirstMatchThatDoesNotFitIsRefusedAndItsSearchClosed)
 
     LogCapture log;
     GuardedFind found;
-    memset(&found, 0xA5, sizeof found);
     SetLastError(kCallerError);
     EXPECT_EQ(-1, ml_findfirst(pattern.c_str(), &found.record));
     EXPECT_EQ(searchError, GetLastError());
-    EXPECT_TRUE(guardIntact(found.guard, sizeof found.guard));
+    EXPECT_TRUE(found.intact());
     expectRecords(log, {kToUtf8Record, "ml_ConvertFindData16to8 has failed to convert at %d line, file: %s",
                         "ml_findfirst has failed to convert 2 at %d line, file: %s"});
 
@@ -202,7 +203,6 @@ TEST(Find, RecordCopyTakesNamesUpTo259Bytes)
     std::wstring name(129, L'\x00E9');
     wcscpy(wide.name, (name + L"a").c_str());
     GuardedFind out;
-    memset(&out, 0xA5, sizeof out);
     LogCapture log;
     SetLastError(kCallerError);
     EXPECT_EQ(1, ml_ConvertFindData16to8(&wide, &out.record));
@@ -219,7 +219,7 @@ TEST(Find, RecordCopyTakesNamesUpTo259Bytes)
     wide.size = 7;
     EXPECT_EQ(0, ml_ConvertFindData16to8(&wide, &out.record));
     EXPECT_EQ(7u, out.record.size);
-    EXPECT_TRUE(guardIntact(out.guard, sizeof out.guard));
+    EXPECT_TRUE(out.intact());
     SetLastError(kCallerError);
     EXPECT_EQ(0, ml_ConvertFindData16to8(&wide, NULL));
     EXPECT_EQ(kCallerError, GetLastError());
@@ -319,16 +319,12 @@ TEST(Status, RecordsHaveTheRuntimesLayout)
     const std::string path = dir.file(kGreek);
     writeFileBytes(path, "12345");
     const __time32_t now = _time32(NULL);
-    struct {
-        struct _stat32 record;
-        unsigned char guard[16];
-    } st;
-    memset(&st, 0xA5, sizeof st);
+    Guarded<struct _stat32> st;
     EXPECT_EQ(0, ml_stat(path.c_str(), &st.record));
     EXPECT_EQ(5, st.record.st_size);
     EXPECT_EQ(_S_IFREG, st.record.st_mode & _S_IFMT);
     EXPECT_LE(std::abs(static_cast<long>(st.record.st_mtime - now)), 86400L);
-    EXPECT_TRUE(guardIntact(st.guard, sizeof st.guard));
+    EXPECT_TRUE(st.intact());
     EXPECT_EQ(0, ml_stat(dir.path().c_str(), &st.record));
     EXPECT_EQ(_S_IFDIR, st.record.st_mode & _S_IFMT);
 
@@ -340,17 +336,13 @@ TEST(Status, RecordsHaveTheRuntimesLayout)
     end.QuadPart = 0x100000005ll;
     const bool sized = SetFilePointerEx(h, end, NULL, FILE_BEGIN) && SetEndOfFile(h);
     CloseHandle(h);
-    struct {
-        struct _stat32i64 record;
-        unsigned char guard[16];
-    } st64;
-    memset(&st64, 0xA5, sizeof st64);
+    Guarded<struct _stat32i64> st64;
     EXPECT_EQ(0, ml_stati64(big.c_str(), &st64.record));
     if (sized) {
         EXPECT_EQ(0x100000005ll, st64.record.st_size);
     }
     EXPECT_LE(std::abs(static_cast<long>(st64.record.st_mtime - now)), 86400L);
-    EXPECT_TRUE(guardIntact(st64.guard, sizeof st64.guard));
+    EXPECT_TRUE(st64.intact());
     DeleteFileW(widen(big).c_str());
 
     errno = 0;
@@ -383,14 +375,10 @@ TEST(Mktemp, ReplacesTheXsWithinTheTemplate)
 
     // A byte that is not UTF-8 comes back as three: more than the template
     // holds, so it is refused rather than written past its end.
-    struct {
-        char templ[8];
-        unsigned char guard[16];
-    } bad;
-    memset(&bad, 0xA5, sizeof bad);
-    memcpy(bad.templ, "\xFFXXXXXX", 8);
-    EXPECT_EQ(NULL, ml_mktemp(bad.templ));
-    EXPECT_TRUE(guardIntact(bad.guard, sizeof bad.guard));
+    Guarded<char[8]> bad;
+    memcpy(bad.record, "\xFFXXXXXX", 8);
+    EXPECT_EQ(NULL, ml_mktemp(bad.record));
+    EXPECT_TRUE(bad.intact());
     expectRecords(log, {kToUtf8Record, "ml_mktemp has failed to convert 2 at %d line, file: %s"});
 }
 
@@ -479,33 +467,29 @@ TEST(FullPath, ResolvesNonAsciiRelativePaths)
 TEST(MakePath, ComposesNonAsciiPartsWithin260Bytes)
 {
     LogCapture log;
-    struct {
-        char path[260];
-        unsigned char guard[16];
-    } out;
-    memset(&out, 0xA5, sizeof out);
-    ml_makepath(out.path, "c", "\\data\\", "log", "txt");
-    EXPECT_STREQ("c:\\data\\log.txt", out.path);
-    ml_makepath(out.path, "", kGreek, kCjk, ".conf");
-    EXPECT_EQ(std::string(kGreek) + "\\" + kCjk + ".conf", out.path);
+    Guarded<char[260]> out;
+    ml_makepath(out.record, "c", "\\data\\", "log", "txt");
+    EXPECT_STREQ("c:\\data\\log.txt", out.record);
+    ml_makepath(out.record, "", kGreek, kCjk, ".conf");
+    EXPECT_EQ(std::string(kGreek) + "\\" + kCjk + ".conf", out.record);
 
     // 2 + 250 + 1 + 2 + 1 + 3 = 259 bytes, whose UTF-16 form would take 520.
     const std::string folder(250, 'f');
-    ml_makepath(out.path, "c", folder.c_str(), "ab", "txt");
-    EXPECT_EQ("c:" + folder + "\\ab.txt", out.path);
-    EXPECT_TRUE(guardIntact(out.guard, sizeof out.guard));
+    ml_makepath(out.record, "c", folder.c_str(), "ab", "txt");
+    EXPECT_EQ("c:" + folder + "\\ab.txt", out.record);
+    EXPECT_TRUE(out.intact());
     EXPECT_TRUE(log.messages().empty());
 
     // One byte more is refused and leaves the buffer as it was.
-    strcpy(out.path, "untouched");
-    ml_makepath(out.path, "c", folder.c_str(), "abc", "txt");
-    EXPECT_STREQ("untouched", out.path);
+    strcpy(out.record, "untouched");
+    ml_makepath(out.record, "c", folder.c_str(), "abc", "txt");
+    EXPECT_STREQ("untouched", out.record);
     // Parts that would overflow the composition itself.
-    ml_makepath(out.path, "c", std::string(1500, 'f').c_str(), std::string(1500, 'n').c_str(), "txt");
-    EXPECT_STREQ("untouched", out.path);
-    ml_makepath(out.path, "c", "\\data\\", "log", NULL);
-    EXPECT_STREQ("untouched", out.path);
-    EXPECT_TRUE(guardIntact(out.guard, sizeof out.guard));
+    ml_makepath(out.record, "c", std::string(1500, 'f').c_str(), std::string(1500, 'n').c_str(), "txt");
+    EXPECT_STREQ("untouched", out.record);
+    ml_makepath(out.record, "c", "\\data\\", "log", NULL);
+    EXPECT_STREQ("untouched", out.record);
+    EXPECT_TRUE(out.intact());
     expectRecords(log, {"ml_makepath has failed to convert 1 at %d line, file: %s",
                         "ml_makepath has failed to convert 1 at %d line, file: %s", kNullRecord,
                         "ml_makepath has failed to convert 2 at %d line, file: %s"});
