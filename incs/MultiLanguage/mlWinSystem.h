@@ -25,6 +25,12 @@ DWORD ml_GetPrivateProfileString(const char *section, const char *key, const cha
  * text does not convert: test the result for 0 and -1. */
 BOOL ml_WritePrivateProfileString(const char *section, const char *key, const char *value, const char *fileName);
 
+/* ---- Whole sections, section names and structures of profile files ------- */
+
+/* ---- Registry keys and values (module mlRegistry) ------------------------ */
+
+/* ---- System information (module mlWin) ----------------------------------- */
+
 ML_EXTERN_C_END
 
 #endif /* ML_WIN_SYSTEM_H */
