@@ -51,6 +51,13 @@ int unfilled(const char *format, int line)
     return 0;
 }
 
+// The whole length of a window's text, the last error kept.
+int fullLength(HWND window)
+{
+    LastErrorKeeper keep;
+    return GetWindowTextLengthW(window);
+}
+
 // The wide startup record: the caller's flags and standard handles, and its
 // show-window value when the flags announce one; everything else zero.
 STARTUPINFOW wideStartup(const STARTUPINFOA &in)
@@ -534,12 +541,9 @@ int ml_GetWindowText(HWND window, char *buffer, int size)
     const int n = GetWindowTextW(window, text.out(), Wide::Units);
     if (n == 0)
         return 0;
-    if (n >= Wide::Units - 1) {
-        // The platform cuts silently; only the length tells.
-        LastErrorKeeper keep;
-        if (GetWindowTextLengthW(window) >= Wide::Units)
-            return unfilled("ml_GetWindowText has failed to convert at %d line, file: %s", __LINE__);
-    }
+    // The platform cuts silently; only the length tells.
+    if (n >= Wide::Units - 1 && fullLength(window) >= Wide::Units)
+        return unfilled("ml_GetWindowText has failed to convert at %d line, file: %s", __LINE__);
     if (buffer == NULL)
         return utf8Length(text.out());
     if (!toCaller(text.out(), buffer, size)) {
