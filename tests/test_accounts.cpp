@@ -78,6 +78,21 @@ TEST(AccountByName, EveryOneIntoASmallSidOrWithoutADomainBuffer)
     EXPECT_EQ(0xCC, sid[0]);
     EXPECT_EQ(worldDomain().size() + 1, domainSize);
 
+    // The SID at the end of a guarded buffer: exactly 12 bytes, then 11.
+    WorldSid world;
+    for (DWORD size : {12u, 11u}) {
+        GuardedBuffer guarded(size);
+        sidSize = size;
+        domainSize = sizeof domain;
+        const BOOL found = ml_LookupAccountName(NULL, "everyone", guarded.data(), &sidSize, domain, &domainSize, &use);
+        EXPECT_EQ(size == 12 ? TRUE : FALSE, found) << size;
+        EXPECT_EQ(12u, sidSize);
+        if (found)
+            EXPECT_TRUE(EqualSid(world.get(), guarded.data()));
+        else
+            EXPECT_TRUE(guarded.untouched());
+    }
+
     sidSize = sizeof sid;
     domainSize = 77;
     EXPECT_EQ(TRUE, ml_LookupAccountName(NULL, "NT AUTHORITY\\EveryOne", sid, &sidSize, NULL, &domainSize, &use));

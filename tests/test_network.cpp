@@ -56,6 +56,12 @@ TEST(HostLookup, LocalhostByNameAndByAddress)
     ASSERT_NE(nullptr, ml_gethostbyname("127.0.0.1"));
     EXPECT_STREQ("127.0.0.1", byName->h_name);
 
+    // No name is the local host, as for the platform.
+    char local[256];
+    ASSERT_EQ(0, gethostname(local, sizeof local));
+    ASSERT_NE(nullptr, ml_gethostbyname(NULL));
+    EXPECT_STREQ(local, byName->h_name);
+
     // Unknown hosts: NULL, no record, the socket library's error.
     EXPECT_EQ(nullptr, ml_gethostbyname("nosuch.invalid"));
     EXPECT_NE(0, WSAGetLastError());
