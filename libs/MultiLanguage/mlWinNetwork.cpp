@@ -79,9 +79,10 @@ bool isEveryOne(const char *name)
     return false;
 }
 
-// The world SID answered for "EveryOne" without a name lookup: 1 when it was
-// stored (TRUE) or found too big for the caller's SID buffer (FALSE, last
-// error 122); 0 when the platform lookup has to run instead.
+// The world SID answered for "EveryOne" without a name lookup. True when it
+// was answered: *result is TRUE with the SID stored, or FALSE with the last
+// error 122 when the caller's SID buffer is too small. False when the
+// platform lookup has to run instead.
 bool answerEveryOne(const char *systemName, PSID sid, LPDWORD sidSize, char *domain, LPDWORD domainSize,
                     PSID_NAME_USE use, BOOL *result)
 {
@@ -94,7 +95,7 @@ bool answerEveryOne(const char *systemName, PSID sid, LPDWORD sidSize, char *dom
     // size for the platform lookup that follows.
     char localDomain[520];
     char *chosenDomain = domain != NULL ? domain : localDomain;
-    DWORD chosenSize = domain != NULL && domainSize != NULL ? *domainSize : sizeof localDomain;
+    DWORD chosenSize = domain == NULL ? sizeof localDomain : domainSize != NULL ? *domainSize : 0;
     char name[2048];
     DWORD nameSize = sizeof name;
     if (ml_LookupAccountSid(systemName, everyone, name, &nameSize, chosenDomain, &chosenSize, use) != 1) {
