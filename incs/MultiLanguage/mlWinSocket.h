@@ -34,9 +34,9 @@ int ml_gethostname(char *name, int size);
  * does not start with two backslashes is copied as it is. Returns 1, or 0
  * with out untouched: NULL arguments, no backslash after the host, an
  * empty or unknown host, a UNC path of 2048 bytes or more, or a result that
- * does not fit. Writes no record. Resolves through ml_gethostbyname, so
- * the thread's host record changes. Part of the registry family's module;
- * declared here beside the lookup it uses. */
+ * does not fit. Writes no record of its own. Resolves through
+ * ml_gethostbyname, so the thread's host record changes. Part of the
+ * registry family's module; declared here beside the lookup it uses. */
 int ml_ConvertUNCHostToIP(const char *path, char *out, size_t size);
 
 ML_EXTERN_C_END
