@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -364,6 +363,7 @@ TEST_F(Registry, NameMembersAndPassThroughs)
         {"ml_RegReplaceKey", [&] { return ml_RegReplaceKey(key, L, L, L); }, 3},
         {"ml_RegSaveKey", [&] { return ml_RegSaveKey(key, L, NULL); }, 1},
         {"ml_RegUnLoadKey", [&] { return ml_RegUnLoadKey(HKEY_USERS, L); }, 1},
+        {"ml_RegQueryValue", [&] { return ml_RegQueryValue(key, L, NULL, NULL); }, 1},
         {"ml_RegSetValue", [&] { return ml_RegSetValue(key, L, REG_SZ, L, 0); }, 2},
         {"ml_RegSetValueEx", [&] { return ml_RegSetValueEx(key, L, 0, REG_SZ, LPBYTE(""), 1); }, 1},
         {"ml_RegSetValueEx", [&] { return ml_RegSetValueEx(key, "v", 0, REG_SZ, LPBYTE(L), 1); }, 1},

@@ -43,15 +43,16 @@ BOOL ml_WritePrivateProfileString(const char *section, const char *key, const ch
  * default value is not reachable). String data arrives as UTF-8 (at most
  * 2048 bytes), terminated when the buffer has room; *size becomes its UTF-8
  * size as stored. ERROR_MORE_DATA (234) when either form does not fit, with
- * the needed size in *size; -1 when a conversion fails. type may be NULL. */
+ * the size that form needs in *size; -1 when a conversion fails. type may be NULL.
+ * Asked without data, *size receives the platform's UTF-16 size. */
 LONG ml_RegQueryValueEx(HKEY key, const char *valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,
                         LPDWORD size);
 
-/* RegEnumValueW: the name (optional, *nameSize bytes) and string data arrive
- * as UTF-8. On success *nameSize is the name's length without terminator;
- * *dataSize is the text's length without terminator for REG_SZ and
- * REG_EXPAND_SZ, the whole list's size for REG_MULTI_SZ. String data is
- * always terminated. type may be NULL also when data is asked for. Returns 8
+/* RegEnumValueW: the name (*nameSize bytes; a NULL one is handed on, and the
+ * platform may refuse it) and string data arrive as UTF-8. On success
+ * *nameSize is the name's length without terminator; *dataSize is the
+ * text's length without terminator for REG_SZ and REG_EXPAND_SZ, the whole
+ * list's size for REG_MULTI_SZ. String data is always terminated. type may be NULL also when data is asked for. Returns 8
  * when the name or data does not fit in UTF-8 (*nameSize then holds the size
  * the name needs, terminator included) or memory runs out; a name buffer
  * without nameSize gives ERROR_INVALID_PARAMETER. */
@@ -105,7 +106,6 @@ LONG ml_RegGetKeySecurity(HKEY key, SECURITY_INFORMATION information, PSECURITY_
                           LPDWORD descriptorSize);
 LONG ml_RegNotifyChangeKeyValue(HKEY key, BOOL watchSubtree, DWORD filter, HANDLE event, BOOL asynchronous);
 LONG ml_RegSetKeySecurity(HKEY key, SECURITY_INFORMATION information, PSECURITY_DESCRIPTOR descriptor);
-
 
 /* ---- System information (module mlWin) ----------------------------------- */
 
