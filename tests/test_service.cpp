@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -109,7 +110,8 @@ TEST(Services, CreateWithDependenciesReconfigureDescribeDelete)
     // Two names and the closing empty name; nothing after it is readable.
     const GuardedBuffer deps = GuardedBuffer::holding(std::string("ml_dep_\xCE\xB1\0ml_dep_b\0", 20));
     LogCapture log;
-    TestService svc(name, display, deps.data());
+    auto owned = std::make_unique<TestService>(name, display, deps.data());
+    TestService &svc = *owned;
     ASSERT_NE(nullptr, svc.service()) << GetLastError();
     // The platform keeps the list in the service's key, which reads it back whole.
     const std::wstring key = L"SYSTEM\\CurrentControlSet\\Services\\" + widen(name);
@@ -148,6 +150,11 @@ TEST(Services, CreateWithDependenciesReconfigureDescribeDelete)
     SC_HANDLE opened = ml_OpenService(svc.manager(), name.c_str(), SERVICE_QUERY_CONFIG);
     EXPECT_NE(nullptr, opened);
     CloseServiceHandle(opened);
+    owned.reset(); // deleted
+    SC_HANDLE manager = ml_OpenSCManager(NULL, NULL, SC_MANAGER_CONNECT);
+    EXPECT_EQ(nullptr, ml_OpenService(manager, name.c_str(), SERVICE_QUERY_CONFIG));
+    EXPECT_EQ(DWORD(ERROR_SERVICE_DOES_NOT_EXIST), GetLastError());
+    CloseServiceHandle(manager);
     EXPECT_TRUE(log.messages().empty());
 }
 
@@ -167,15 +174,16 @@ TEST(Services, KeyNameSizesAreEnoughForARetry)
         DWORD sizeAfter, error;
         std::vector<std::string> records;
     };
+    const std::string a = "ml ascii " + std::string(kCjk), c = "ml cjk " + std::string(kCjk);
     const std::string cjkKey = std::string(kCjk) + kCjk + kCjk;
     const std::vector<Row> rows = {
-        {"ml ascii " + std::string(kCjk), "ml_key_ascii", 26, TRUE, 12, kCallerError, {}},
-        {"ml ascii " + std::string(kCjk), "", 25, FALSE, 26, ERROR_INSUFFICIENT_BUFFER, {}},
-        {"ml ascii " + std::string(kCjk), "", 0, FALSE, 26, ERROR_INSUFFICIENT_BUFFER, {}},
-        {"ml ascii " + std::string(kCjk), "ml_key_ascii", 100000, TRUE, 12, kCallerError, {}},
-        {"ml cjk " + std::string(kCjk), cjkKey, 19, TRUE, 18, kCallerError, {}},
-        {"ml cjk " + std::string(kCjk), "", 18, FALSE, 19, kCallerError, {kToUtf8Record, kConvert2}},
-        {"ml cjk " + std::string(kCjk), "", 13, FALSE, 19, ERROR_INSUFFICIENT_BUFFER, {}},
+        {a, "ml_key_ascii", 26, TRUE, 12, kCallerError, {}},
+        {a, "", 25, FALSE, 26, ERROR_INSUFFICIENT_BUFFER, {}},
+        {a, "", 0, FALSE, 26, ERROR_INSUFFICIENT_BUFFER, {}},
+        {a, "ml_key_ascii", 100000, TRUE, 12, kCallerError, {}}, // the platform still gets 2048 at most
+        {c, cjkKey, 19, TRUE, 18, kCallerError, {}},
+        {c, "", 18, FALSE, 19, kCallerError, {kToUtf8Record, kConvert2}},
+        {c, "", 13, FALSE, 19, ERROR_INSUFFICIENT_BUFFER, {}},
     };
     for (const Row &row : rows) {
         const std::string what = row.key + " size " + std::to_string(row.size);
@@ -330,39 +338,6 @@ TEST(Conversion, AnInputThatDoesNotConvertFailsWithTheMembersRecord)
     EXPECT_FALSE(ml_GetServiceKeyName(NULL, NULL, buf, &size));
     EXPECT_EQ(kCallerError, GetLastError());
     expectRecords(log, {kNullRecord, "ml_GetServiceKeyName has failed to convert 1 at %d line, file: %s"});
-}
-
-// ml_StartServiceCtrlDispatcher is left out: outside a service process it
-// waits for the service manager.
-TEST(PassThroughs, GiveThePlatformsOwnResult)
-{
-    struct Row {
-        const char *what;
-        std::function<BOOL()> member, platform;
-    };
-    BYTE buf[64];
-    DWORD a = 0, b = 0;
-    SERVICE_STATUS status = {};
-    const std::vector<Row> rows = {
-        {"ml_SetServiceStatus", [&] { return ml_SetServiceStatus(0, &status); },
-         [&] { return SetServiceStatus(0, &status); }},
-        {"ml_EnumDependentServices", [&] {
-             return ml_EnumDependentServices(NULL, SERVICE_STATE_ALL, NULL, 0, &a, &b);
-         }, [&] { return EnumDependentServicesA(NULL, SERVICE_STATE_ALL, NULL, 0, &a, &b); }},
-        {"ml_ReadEventLog", [&] {
-             return ml_ReadEventLog(NULL, EVENTLOG_SEQUENTIAL_READ | EVENTLOG_FORWARDS_READ, 0, buf, sizeof buf, &a, &b);
-         }, [&] { return ReadEventLogA(NULL, EVENTLOG_SEQUENTIAL_READ | EVENTLOG_FORWARDS_READ, 0, buf, sizeof buf, &a, &b); }},
-    };
-    for (const Row &row : rows) {
-        LogCapture log;
-        SetLastError(kCallerError);
-        const BOOL mine = row.member();
-        const DWORD myError = GetLastError();
-        SetLastError(kCallerError);
-        EXPECT_EQ(row.platform(), mine) << row.what;
-        EXPECT_EQ(GetLastError(), myError) << row.what;
-        EXPECT_TRUE(log.messages().empty()) << row.what;
-    }
 }
 
 // ---- Device setup ------------------------------------------------------------------
