@@ -218,7 +218,8 @@ TEST(Services, StartArgumentsAreAllRequiredAndAllConverted)
     // A NULL service handle shows whether the platform was called (error 6).
     const std::vector<Row> rows = {
         {"NULL entry", {"a", NULL, "b"}, 3, kCallerError, {kNullRecord, kConvert3}},
-        {"all converted", {kTooLong.c_str(), NULL}, 2, ERROR_INSUFFICIENT_BUFFER, {kTooLongRecord, kNullRecord, kConvert3}},
+        {"all converted", {kTooLong.c_str(), NULL}, 2, ERROR_INSUFFICIENT_BUFFER,
+         {kTooLongRecord, kNullRecord, kConvert3}},
         {"1025 units", {kBlockOver.c_str()}, 1, ERROR_INSUFFICIENT_BUFFER, {kTooLongRecord, kConvert3}},
         {"1024 units", {kBlockFull.c_str(), kCjk}, 2, ERROR_INVALID_HANDLE, {}},
         {"count 0", {NULL}, 0, ERROR_INVALID_HANDLE, {}},
@@ -355,7 +356,8 @@ void expectNameDelivery(const std::string &expected, const char *convertRecord,
         DWORD size;
         BOOL ok;
     };
-    for (const Row &row : {Row{false, 0, TRUE}, Row{true, exact, TRUE}, Row{true, exact - 1, FALSE}, Row{true, 0, FALSE}}) {
+    const Row rows[] = {{false, 0, TRUE}, {true, exact, TRUE}, {true, exact - 1, FALSE}, {true, 0, FALSE}};
+    for (const Row &row : rows) {
         const std::string what = "size " + std::to_string(row.size) + (row.withBuffer ? "" : " without buffer");
         GuardedBuffer buf(row.size);
         LogCapture log;
@@ -420,7 +422,8 @@ protected:
     {
         MsiSetInternalUI(INSTALLUILEVEL_NONE, NULL);
         MSIHANDLE db = 0, view = 0, info = 0;
-        ASSERT_EQ(0u, MsiOpenDatabaseW(widen(dir.file("ml.msi")).c_str(), reinterpret_cast<LPCWSTR>(MSIDBOPEN_CREATE), &db));
+        const LPCWSTR create = reinterpret_cast<LPCWSTR>(MSIDBOPEN_CREATE);
+        ASSERT_EQ(0u, MsiOpenDatabaseW(widen(dir.file("ml.msi")).c_str(), create, &db));
         ASSERT_EQ(0u, MsiDatabaseOpenViewW(db, L"CREATE TABLE `Property` (`Property` CHAR(72) NOT NULL, "
                                                L"`Value` CHAR(0) PRIMARY KEY `Property`)", &view));
         ASSERT_EQ(0u, MsiViewExecute(view, 0));

@@ -121,6 +121,45 @@ bool deliverName(const Wide &wide, char *buffer, DWORD size, PDWORD requiredSize
     return buffer == NULL || toCaller(wide, buffer, size);
 }
 
+// One text output of ml_MsiGetFileVersion. When the caller gave its size
+// the platform gets the whole wide buffer, so the text is there to measure.
+class VersionText {
+public:
+    enum Outcome { Delivered, SizeOnly, NotConverted };
+
+    VersionText(char *buffer, LPDWORD size) : m_buffer(buffer), m_size(size), m_units(Wide::Units)
+    {
+        m_wide.out()[0] = L'\0';
+    }
+
+    WCHAR *platformBuffer() { return m_buffer != NULL || m_size != NULL ? m_wide.out() : NULL; }
+    LPDWORD platformSize() { return m_size != NULL ? &m_units : NULL; }
+
+    // After the platform succeeded: the text into the caller's buffer and
+    // its UTF-8 size with the zero into the caller's size. A buffer with
+    // size 0 only asks for the size.
+    Outcome deliver()
+    {
+        if (m_size == NULL)
+            return Delivered;
+        const DWORD needed = utf8Size(m_wide.arg());
+        Outcome outcome = Delivered;
+        if (m_buffer != NULL)
+            outcome = *m_size == 0 ? SizeOnly : m_wide.to(m_buffer, ml::clampSize(*m_size)) ? Delivered : NotConverted;
+        *m_size = needed;
+        return outcome;
+    }
+
+    VersionText(const VersionText &) = delete;
+    VersionText &operator=(const VersionText &) = delete;
+
+private:
+    char *m_buffer;
+    LPDWORD m_size;
+    DWORD m_units;
+    Wide m_wide;
+};
+
 } // namespace
 
 extern "C" {
@@ -436,7 +475,8 @@ UINT ml_MsiGetProperty(MSIHANDLE install, const char *name, char *value, LPDWORD
     wValue.out()[0] = L'\0';
     DWORD units = Wide::Units;
     const bool wanted = value != NULL || size != NULL;
-    const UINT result = MsiGetPropertyW(install, wName.arg(), wanted ? wValue.out() : NULL, size != NULL ? &units : NULL);
+    const UINT result =
+        MsiGetPropertyW(install, wName.arg(), wanted ? wValue.out() : NULL, size != NULL ? &units : NULL);
     if (result == ERROR_MORE_DATA && size != NULL)
         *size = 2 * units; // 2048 units or more: no buffer of ours holds it
     if (result != ERROR_SUCCESS || size == NULL)
@@ -475,53 +515,7 @@ UINT ml_MsiRecordSetString(MSIHANDLE record, UINT field, const char *value)
     return MsiRecordSetStringW(record, field, wValue.arg());
 }
 
-} // extern "C"
-
-namespace {
-
-// One text output of ml_MsiGetFileVersion. When the caller gave its size
-// the platform gets the whole wide buffer, so the text is there to measure.
-class VersionText {
-public:
-    enum Outcome { Delivered, SizeOnly, NotConverted };
-
-    VersionText(char *buffer, LPDWORD size) : m_buffer(buffer), m_size(size), m_units(Wide::Units)
-    {
-        m_wide.out()[0] = L'\0';
-    }
-
-    WCHAR *platformBuffer() { return m_buffer != NULL || m_size != NULL ? m_wide.out() : NULL; }
-    LPDWORD platformSize() { return m_size != NULL ? &m_units : NULL; }
-
-    // After the platform succeeded: the text into the caller's buffer and
-    // its UTF-8 size with the zero into the caller's size. A buffer with
-    // size 0 only asks for the size.
-    Outcome deliver()
-    {
-        if (m_size == NULL)
-            return Delivered;
-        const DWORD needed = utf8Size(m_wide.arg());
-        Outcome outcome = Delivered;
-        if (m_buffer != NULL)
-            outcome = *m_size == 0 ? SizeOnly : m_wide.to(m_buffer, ml::clampSize(*m_size)) ? Delivered : NotConverted;
-        *m_size = needed;
-        return outcome;
-    }
-
-    VersionText(const VersionText &) = delete;
-    VersionText &operator=(const VersionText &) = delete;
-
-private:
-    char *m_buffer;
-    LPDWORD m_size;
-    DWORD m_units;
-    Wide m_wide;
-};
-
-} // namespace
-
-extern "C" UINT ml_MsiGetFileVersion(const char *path, char *version, LPDWORD versionSize, char *language,
-                                     LPDWORD languageSize)
+UINT ml_MsiGetFileVersion(const char *path, char *version, LPDWORD versionSize, char *language, LPDWORD languageSize)
 {
     Wide wPath;
     if (!wPath.fromOptional(path)) {
@@ -544,3 +538,5 @@ extern "C" UINT ml_MsiGetFileVersion(const char *path, char *version, LPDWORD ve
         return ERROR_MORE_DATA;
     return ERROR_SUCCESS;
 }
+
+} // extern "C"
