@@ -73,13 +73,14 @@ ServiceConfig queryConfig(SC_HANDLE service)
 // A demand-start service that nothing runs; deleted again at the end.
 class TestService {
 public:
-    TestService(const std::string &name, const std::string &display, const char *dependencies = NULL)
+    TestService(const std::string &name, const std::string &display, const char *dependencies = NULL,
+                const std::string &binary = "C:\\ml\\\xE8\xA8\xAD.exe")
         : m_manager(OpenSCManagerW(NULL, NULL, SC_MANAGER_ALL_ACCESS))
     {
         remove(OpenServiceW(m_manager, widen(name).c_str(), SERVICE_ALL_ACCESS));
         m_service = ml_CreateService(m_manager, name.c_str(), display.c_str(), SERVICE_ALL_ACCESS,
                                      SERVICE_WIN32_OWN_PROCESS, SERVICE_DEMAND_START, SERVICE_ERROR_IGNORE,
-                                     "C:\\ml\\\xE8\xA8\xAD.exe", NULL, NULL, dependencies, NULL, NULL);
+                                     binary.c_str(), NULL, NULL, dependencies, NULL, NULL);
     }
     ~TestService()
     {
@@ -232,6 +233,28 @@ TEST(Services, StartArgumentsAreAllRequiredAndAllConverted)
         EXPECT_EQ(row.error, GetLastError()) << row.what;
         expectRecords(log, row.records, row.what);
     }
+}
+
+TEST(Services, StartHandsTheArgumentsToTheService)
+{
+    WCHAR self[MAX_PATH];
+    std::wstring child(self, GetModuleFileNameW(NULL, self, MAX_PATH));
+    child = child.substr(0, child.find_last_of(L'\\')) + L"\\service_child.exe";
+    TestService svc("ml_svc_\xC3\xA9", "ml service child", NULL, narrow(child));
+    ASSERT_NE(nullptr, svc.service());
+    TempDir dir;
+    const std::string out = dir.file("args.txt");
+    const char *args[] = {out.c_str(), "caf\xC3\xA9", "two words"};
+    LogCapture log;
+    ASSERT_TRUE(ml_StartService(svc.service(), 3, args)) << GetLastError();
+    SERVICE_STATUS status = {};
+    for (int i = 0; i < 200 && QueryServiceStatus(svc.service(), &status) && status.dwCurrentState != SERVICE_STOPPED;
+         ++i)
+        Sleep(50);
+    EXPECT_EQ(DWORD(SERVICE_STOPPED), status.dwCurrentState);
+    // The service's narrow entry gets them in the ANSI code page, its name first.
+    EXPECT_EQ("handler\nml_svc_\xE9\n" + out + "\ncaf\xE9\ntwo words\n", readFileBytes(out));
+    EXPECT_TRUE(log.messages().empty());
 }
 
 // ---- Event log ----------------------------------------------------------------------
