@@ -36,14 +36,14 @@ namespace {
 
 // The runtime's wide find, status and time functions for this target's records.
 #ifdef _WIN64
-intptr_t wideFindFirst(const wchar_t *spec, ml_wfinddata_t *found) { return _wfindfirst64i32(spec, found); }
+intptr_t wideFindFirst(const wchar_t *pattern, ml_wfinddata_t *found) { return _wfindfirst64i32(pattern, found); }
 int wideFindNext(intptr_t handle, ml_wfinddata_t *found) { return _wfindnext64i32(handle, found); }
 int wideStat(const wchar_t *path, ml_stat_t *buffer) { return _wstat64i32(path, buffer); }
 int wideStati64(const wchar_t *path, ml_stati64_t *buffer) { return _wstat64(path, buffer); }
 int handleStat(int fd, ml_stat_t *buffer) { return _fstat64i32(fd, buffer); }
 char *timeText(const ml_time_t *time) { return _ctime64(time); }
 #else
-intptr_t wideFindFirst(const wchar_t *spec, ml_wfinddata_t *found) { return _wfindfirst32(spec, found); }
+intptr_t wideFindFirst(const wchar_t *pattern, ml_wfinddata_t *found) { return _wfindfirst32(pattern, found); }
 int wideFindNext(intptr_t handle, ml_wfinddata_t *found) { return _wfindnext32(handle, found); }
 int wideStat(const wchar_t *path, ml_stat_t *buffer) { return _wstat32(path, buffer); }
 int wideStati64(const wchar_t *path, ml_stati64_t *buffer) { return _wstat32i64(path, buffer); }

@@ -50,10 +50,10 @@ inline std::string programFolder()
 // The runtime's own wide search and clock for this target's records, to
 // check the members against.
 #ifdef _WIN64
-inline intptr_t wideFindFirst(const wchar_t *spec, ml_wfinddata_t *found) { return _wfindfirst64i32(spec, found); }
+inline intptr_t wideFindFirst(const wchar_t *pattern, ml_wfinddata_t *found) { return _wfindfirst64i32(pattern, found); }
 inline ml_time_t timeNow() { return _time64(NULL); }
 #else
-inline intptr_t wideFindFirst(const wchar_t *spec, ml_wfinddata_t *found) { return _wfindfirst32(spec, found); }
+inline intptr_t wideFindFirst(const wchar_t *pattern, ml_wfinddata_t *found) { return _wfindfirst32(pattern, found); }
 inline ml_time_t timeNow() { return _time32(NULL); }
 #endif
 
