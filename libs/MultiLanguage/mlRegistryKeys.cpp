@@ -14,14 +14,6 @@ namespace {
 // ml_RegQueryValueEx.
 bool isText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
 
-// A platform result into the caller's buffer. The conversion alone would
-// only measure for a size of 0; such a buffer cannot even take the
-// terminator, so it is too small like any other.
-bool toCaller(const WCHAR *text, char *out, DWORD size)
-{
-    return size > 0 && ml_ConvertUTF16toUTF8(text, out, ml::clampSize(size)) != 0;
-}
-
 // UTF-16 value data of the length the platform reported (an odd last byte
 // dropped) as UTF-8 into out, never read past that length. *utf8Size gets
 // its UTF-8 size, terminators included as far as the data holds them. out
@@ -117,7 +109,7 @@ LONG ml_RegEnumValue(HKEY key, DWORD index, char *valueName, LPDWORD nameSize, L
 
     if (valueName != NULL) {
         const DWORD length = ml_GetMultiSzUTF16toUTF8Size(wName.out(), static_cast<int>(nameUnits));
-        if (!toCaller(wName.out(), valueName, *nameSize)) {
+        if (!ml::toCaller(wName.out(), valueName, *nameSize)) {
             *nameSize = length + 1;
             ml_Logger("ml_RegEnumValue has failed to convert 1 at %d line, file: %s", ML_AT);
             return ERROR_NOT_ENOUGH_MEMORY;
@@ -179,11 +171,11 @@ LONG ml_RegEnumKeyEx(HKEY key, DWORD index, char *name, LPDWORD nameSize, LPDWOR
 
     bool ok = true;
     if (name != NULL) {
-        ok = toCaller(wName.out(), name, *nameSize) && ok;
+        ok = ml::toCaller(wName.out(), name, *nameSize) && ok;
         *nameSize = ml_GetUTF16toUTF8Size(wName.out());
     }
     if (className != NULL) {
-        ok = toCaller(wClass.out(), className, *classSize) && ok;
+        ok = ml::toCaller(wClass.out(), className, *classSize) && ok;
         *classSize = ml_GetUTF16toUTF8Size(wClass.out());
     }
     if (!ok) {
@@ -216,7 +208,7 @@ LONG ml_RegQueryValue(HKEY key, const char *subKey, char *value, PLONG valueSize
             *valueSize = capacity;
         return result;
     }
-    const bool converted = toCaller(wValue.out(), value, static_cast<DWORD>(callerSize));
+    const bool converted = ml::toCaller(wValue.out(), value, callerSize);
     *valueSize = static_cast<LONG>(ml_GetUTF16toUTF8Size(wValue.out()));
     if (!converted) {
         ml_Logger("ml_RegQueryValue has failed to convert 2 at %d line, file: %s", ML_AT);

@@ -12,6 +12,7 @@
 
 using ml::InPlace;
 using ml::LastErrorKeeper;
+using ml::toCaller;
 using ml::Wide;
 
 namespace {
@@ -29,16 +30,6 @@ int utf8Size(const WCHAR *text)
 int utf8Length(const WCHAR *text)
 {
     return utf8Size(text) - 1;
-}
-
-// A wide result into the caller's buffer of size bytes. A buffer of no bytes
-// holds nothing: the conversion would only measure it and report success.
-// A NULL buffer fails in the conversion, which writes its own record.
-bool toCaller(const WCHAR *text, char *buffer, long long size)
-{
-    if (buffer != NULL && size <= 0)
-        return false;
-    return ml_ConvertUTF16toUTF8(text, buffer, ml::clampSize(static_cast<unsigned long long>(size))) != 0;
 }
 
 // The platform reported a result too long for the member's wide buffer and

@@ -32,7 +32,7 @@ bool toCallerWithSize(Wide &text, char *out, DWORD *size)
 {
     if (size == NULL)
         return false;
-    const bool converted = *size != 0 && text.to(out, ml::clampSize(*size));
+    const bool converted = ml::toCaller(text.out(), out, *size);
     *size = ml_GetUTF16toUTF8Size(text.out());
     return converted;
 }

@@ -97,15 +97,6 @@ DWORD utf8Size(const WCHAR *wide)
     return ml_GetUTF16toUTF8Size(wide);
 }
 
-// A result of the platform into the caller's buffer of size bytes. No
-// buffer, or no room even for the zero, is a text that does not fit.
-bool toCaller(const Wide &wide, char *buffer, DWORD size)
-{
-    if (buffer == NULL || size == 0)
-        return false;
-    return wide.to(buffer, ml::clampSize(size));
-}
-
 DWORD larger(DWORD a, DWORD b)
 {
     return a > b ? a : b;
@@ -118,7 +109,7 @@ bool deliverName(const Wide &wide, char *buffer, DWORD size, PDWORD requiredSize
 {
     if (requiredSize != NULL)
         *requiredSize = utf8Size(wide.arg());
-    return buffer == NULL || toCaller(wide, buffer, size);
+    return buffer == NULL || ml::toCaller(wide.arg(), buffer, size);
 }
 
 // One text output of ml_MsiGetFileVersion. When the caller gave its size
@@ -298,7 +289,7 @@ BOOL ml_GetServiceKeyName(SC_HANDLE manager, const char *displayName, char *serv
         *size = larger(2 * (length + 1), bytes);
         return FALSE;
     }
-    if (!toCaller(key, serviceName, kept)) {
+    if (!ml::toCaller(key.arg(), serviceName, kept)) {
         *size = larger(2 * (units + 1), utf8Size(key.arg()));
         ml_Logger("ml_GetServiceKeyName has failed to convert 2 at %d line, file: %s", ML_AT);
         return FALSE;
