@@ -3,13 +3,16 @@
 set -euo pipefail
 
 need=()
-command -v i686-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-i686-posix)
-command -v wine >/dev/null                       || need+=(wine wine64)
-dpkg -s wine32:i386 >/dev/null 2>&1           || need+=(wine32)
-command -v Xvfb >/dev/null                       || need+=(xvfb)
-command -v xauth >/dev/null                      || need+=(xauth)
-command -v cmake >/dev/null                      || need+=(cmake)
-[ -f /usr/src/googletest/CMakeLists.txt ]        || need+=(googletest)
+command -v i686-w64-mingw32-g++-posix >/dev/null   || need+=(g++-mingw-w64-i686-posix)
+command -v x86_64-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-x86-64-posix)
+command -v wine >/dev/null                         || need+=(wine)
+[ -x /usr/lib/wine/wine64 ]                        || need+=(wine64)
+dpkg -s wine32:i386 >/dev/null 2>&1             || need+=(wine32)
+command -v Xvfb >/dev/null                         || need+=(xvfb)
+command -v xauth >/dev/null                        || need+=(xauth)
+command -v cmake >/dev/null                        || need+=(cmake)
+command -v python3 >/dev/null                      || need+=(python3)
+[ -f /usr/src/googletest/CMakeLists.txt ]          || need+=(googletest)
 
 if [ ${#need[@]} -eq 0 ]; then
   exit 0

@@ -15,10 +15,18 @@ TEST(Runtime, IsMsvcrt)
 {
     // The find and status records are laid out for msvcrt.dll: the search
     // that the library calls must be the one there.
+    const HMODULE msvcrt = GetModuleHandleW(L"msvcrt.dll");
+    ASSERT_NE(nullptr, msvcrt);
+#ifdef _WIN64
+    // MinGW reaches msvcrt's own _wfindfirst (64-bit times) through a small
+    // function of its import library.
+    EXPECT_NE(nullptr, GetProcAddress(msvcrt, "_wfindfirst"));
+#else
     HMODULE owner = NULL;
     ASSERT_TRUE(GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                                   reinterpret_cast<LPCWSTR>(&_wfindfirst32), &owner));
-    EXPECT_EQ(GetModuleHandleW(L"msvcrt.dll"), owner);
+                                   reinterpret_cast<LPCWSTR>(&_wfindfirst), &owner));
+    EXPECT_EQ(msvcrt, owner);
+#endif
 }
 
 // ---- Required arguments -------------------------------------------------------
@@ -34,9 +42,9 @@ TEST(RequiredArguments, NullFailsWithBothRecordsAndTheFailureValue)
         return std::vector<std::string>{kNullRecord, std::string(member) + " has failed to convert at %d line, file: %s"};
     };
     char buf[520];
-    struct _stat32 st;
-    struct _stat32i64 st64;
-    struct _finddata32_t found;
+    ml_stat_t st;
+    ml_stati64_t st64;
+    ml_finddata_t found;
     const std::vector<Row> rows = {
         {"ml_chdir", [] { return ml_chdir(NULL) == -1; }, one("ml_chdir")},
         {"ml_mkdir", [] { return ml_mkdir(NULL) == -1; }, one("ml_mkdir")},

@@ -27,7 +27,7 @@ template <class T> struct Guarded {
         return std::all_of(guard, guard + sizeof guard, [](unsigned char c) { return c == 0xA5; });
     }
 };
-using GuardedFind = Guarded<struct _finddata32_t>;
+using GuardedFind = Guarded<ml_finddata_t>;
 
 // The bytes in use on the runtime's heap.
 size_t heapInUse()
@@ -65,7 +65,7 @@ TEST(Find, ListsNonAsciiNamesWithTheRuntimesRecordLayout)
     writeFileBytes(dir.file(std::string(kGreek) + ".txt"), "abc");
     writeFileBytes(dir.file(std::string(kCjk) + ".log"), "12345");
     writeFileBytes(dir.file("plain"), "");
-    const __time32_t now = _time32(NULL);
+    const ml_time_t now = timeNow();
     LogCapture log;
 
     GuardedFind found;
@@ -100,14 +100,14 @@ TEST(Find, NoMatchLeavesTheSearchsLastErrorWithoutARecord)
 {
     TempDir dir;
     const std::string pattern = dir.path() + "\\nothing*";
-    struct _wfinddata32_t wide;
+    ml_wfinddata_t wide;
     SetLastError(kCallerError);
-    EXPECT_EQ(-1, _wfindfirst32(widen(pattern).c_str(), &wide));
+    EXPECT_EQ(-1, wideFindFirst(widen(pattern).c_str(), &wide));
     const DWORD expected = GetLastError();
     EXPECT_NE(kCallerError, expected);
 
     LogCapture log;
-    struct _finddata32_t found;
+    ml_finddata_t found;
     SetLastError(kCallerError);
     EXPECT_EQ(-1, ml_findfirst(pattern.c_str(), &found));
     EXPECT_EQ(expected, GetLastError());
@@ -138,9 +138,9 @@ TEST_F(LongNames, FirstMatchThatDoesNotFitIsRefusedAndItsSearchClosed)
 {
     const std::string pattern = root + "\\first\\x*";
     const std::wstring wPattern = widen(pattern);
-    struct _wfinddata32_t wide;
+    ml_wfinddata_t wide;
     SetLastError(kCallerError);
-    const intptr_t probe = _wfindfirst32(wPattern.c_str(), &wide);
+    const intptr_t probe = wideFindFirst(wPattern.c_str(), &wide);
     const DWORD searchError = GetLastError();
     ASSERT_NE(-1, probe);
     ASSERT_GT(ml_GetUTF16toUTF8Size(wide.name), 260u);
@@ -157,7 +157,7 @@ TEST_F(LongNames, FirstMatchThatDoesNotFitIsRefusedAndItsSearchClosed)
 
     // The member's search is closed: the next search gets the same handle
     // that the probe had.
-    const intptr_t again = _wfindfirst32(widen(root + "\\*").c_str(), &wide);
+    const intptr_t again = wideFindFirst(widen(root + "\\*").c_str(), &wide);
     EXPECT_EQ(probe, again);
     EXPECT_EQ(0, _findclose(again));
 }
@@ -168,7 +168,7 @@ TEST_F(LongNames, MatchThatDoesNotFitIsSkippedAndTheSearchGoesOn)
     writeFileBytes(folder + "\\y1", "");
     writeFileBytes(folder + "\\y2", "");
     LogCapture log;
-    struct _finddata32_t found;
+    ml_finddata_t found;
     const intptr_t h = ml_findfirst((folder + "\\*").c_str(), &found);
     ASSERT_NE(-1, h);
     std::set<std::string> names{found.name};
@@ -192,7 +192,7 @@ TEST_F(LongNames, MatchThatDoesNotFitIsSkippedAndTheSearchGoesOn)
 
 TEST(Find, RecordCopyTakesNamesUpTo259Bytes)
 {
-    struct _wfinddata32_t wide;
+    ml_wfinddata_t wide;
     memset(&wide, 0, sizeof wide);
     wide.attrib = _A_ARCH | _A_RDONLY;
     wide.time_create = 1;
@@ -318,8 +318,8 @@ TEST(Status, RecordsHaveTheRuntimesLayout)
     TempDir dir;
     const std::string path = dir.file(kGreek);
     writeFileBytes(path, "12345");
-    const __time32_t now = _time32(NULL);
-    Guarded<struct _stat32> st;
+    const ml_time_t now = timeNow();
+    Guarded<ml_stat_t> st;
     EXPECT_EQ(0, ml_stat(path.c_str(), &st.record));
     EXPECT_EQ(5, st.record.st_size);
     EXPECT_EQ(_S_IFREG, st.record.st_mode & _S_IFMT);
@@ -336,7 +336,7 @@ TEST(Status, RecordsHaveTheRuntimesLayout)
     end.QuadPart = 0x100000005ll;
     const bool sized = SetFilePointerEx(h, end, NULL, FILE_BEGIN) && SetEndOfFile(h);
     CloseHandle(h);
-    Guarded<struct _stat32i64> st64;
+    Guarded<ml_stati64_t> st64;
     EXPECT_EQ(0, ml_stati64(big.c_str(), &st64.record));
     if (sized) {
         EXPECT_EQ(0x100000005ll, st64.record.st_size);

@@ -9,12 +9,11 @@
  * or the caller's own for a NULL argument. Otherwise it is what the runtime
  * left.
  *
- * Find and status records are msvcrt's own: 32-bit times (struct
- * _finddata32_t, _wfinddata32_t, _stat32; _stat32i64 is msvcrt's _stati64).
- * They are what MinGW's _finddata_t, _stat and _stati64 mean for 32-bit
- * msvcrt while _USE_32BIT_TIME_T is in force (the default); a program built
- * with 64-bit times gets a type mismatch here instead of a record that the
- * runtime fills in with another layout.
+ * Find and status records are msvcrt's own, and differ between targets:
+ * 32-bit msvcrt uses 32-bit times throughout, while 64-bit msvcrt has only
+ * 64-bit times (its sizes stay 32-bit in the plain records). The ml_ record
+ * types below name each target's own, so a record always has the layout
+ * that the runtime fills in.
  *
  * The narrow pass-throughs at the end hand UTF-8 bytes to the runtime's
  * narrow functions unchanged; they convert nothing and write no record. */
@@ -35,6 +34,20 @@
 #endif
 
 ML_EXTERN_C_BEGIN
+
+#ifdef _WIN64
+typedef struct _finddata64i32_t ml_finddata_t;   /* 296 bytes, name at 36 */
+typedef struct _wfinddata64i32_t ml_wfinddata_t; /* 560 bytes, name at 36 */
+typedef struct _stat64i32 ml_stat_t;             /* 48 bytes */
+typedef struct _stat64 ml_stati64_t;             /* 56 bytes */
+typedef __time64_t ml_time_t;
+#else
+typedef struct _finddata32_t ml_finddata_t;   /* 280 bytes, name at 20 */
+typedef struct _wfinddata32_t ml_wfinddata_t; /* 540 bytes, name at 20 */
+typedef struct _stat32 ml_stat_t;             /* 36 bytes */
+typedef struct _stat32i64 ml_stati64_t;       /* 48 bytes: msvcrt's _stati64 */
+typedef __time32_t ml_time_t;
+#endif
 
 /* ---- Folders, environment, streams, files --------------------------------- */
 
@@ -88,8 +101,8 @@ int ml_unlink(const char *path);
 /* _wstat and _wstati64 into msvcrt's records (see above). ml_stati64
  * returns the runtime's int widened to 64 bits: -1 in all 64 bits when the
  * path does not convert. */
-int ml_stat(const char *path, struct _stat32 *buffer);
-long long ml_stati64(const char *path, struct _stat32i64 *buffer);
+int ml_stat(const char *path, ml_stat_t *buffer);
+long long ml_stati64(const char *path, ml_stati64_t *buffer);
 
 /* _wfindfirst and _wfindnext; the record (required) receives the match with
  * its name in UTF-8 (at most 259 bytes). ml_findfirst returns the search
@@ -98,8 +111,8 @@ long long ml_stati64(const char *path, struct _stat32i64 *buffer);
  * name does not fit gives -1 but the search stays open and the next call
  * continues. Both leave the last error that the runtime's search left. The
  * caller closes a search with ml_findclose. */
-intptr_t ml_findfirst(const char *filespec, struct _finddata32_t *fileinfo);
-int ml_findnext(intptr_t handle, struct _finddata32_t *fileinfo);
+intptr_t ml_findfirst(const char *filespec, ml_finddata_t *fileinfo);
+int ml_findnext(intptr_t handle, ml_finddata_t *fileinfo);
 
 /* _wopen and _wsopen; the permission (int) follows only when oflag holds
  * _O_CREAT. -1 when the name does not convert. */
@@ -151,7 +164,7 @@ intptr_t ml_spawnvp(int mode, const char *cmdname, const char *const *argv);
 
 /* Copies a wide find record into msvcrt's narrow one with the name in
  * UTF-8 (260 bytes). The numbers are copied whatever the result; 1 or 0. */
-int ml_ConvertFindData16to8(const struct _wfinddata32_t *in, struct _finddata32_t *out);
+int ml_ConvertFindData16to8(const ml_wfinddata_t *in, ml_finddata_t *out);
 
 /* Bytes of the UTF-8 sequence that starts with *p, by its first byte alone:
  * 4 (0xF0-0xFF), 3 (0xE0-0xEF), 2 (0xC0-0xDF), else 1. */
@@ -242,7 +255,7 @@ char *ml_i64toa(long long value, char *buffer, int radix);
 char *ml_ui64toa(unsigned long long value, char *buffer, int radix);
 
 char *ml_asctime(const struct tm *time);
-char *ml_ctime(const __time32_t *time); /* msvcrt's ctime: 32-bit time */
+char *ml_ctime(const ml_time_t *time); /* msvcrt's ctime of the target's time */
 char *ml_strdate(char *buffer);
 char *ml_strtime(char *buffer);
 size_t ml_strftime(char *buffer, size_t size, const char *format, const struct tm *time);
@@ -268,7 +281,7 @@ int ml_getdrive(void);
 int ml_findclose(intptr_t handle);
 int ml_chsize(int fd, long size);
 long ml_filelength(int fd);
-int ml_fstat(int fd, struct _stat32 *buffer);
+int ml_fstat(int fd, ml_stat_t *buffer);
 int ml_isatty(int fd);
 int ml_locking(int fd, int mode, long nbytes);
 int ml_setmode(int fd, int mode);

@@ -21,6 +21,19 @@ extern CRITICAL_SECTION g_csFileLogger;
  * 2047 bytes, at a character boundary). The last error is left as it was. */
 void ml_Logger(const char *format, ...);
 
+/* Opens the log: "mlLog.txt" in the UTF-8 folder (which must exist; it is
+ * not created), appended to, with the UTF-8 byte-order mark at the start of
+ * a new file. Returns 1 when open; 0 with a message on standard output when
+ * folder is NULL, the log is already open or being opened, the path does
+ * not fit 520 bytes or the file cannot be opened (a later call may retry).
+ * Call once, before other threads write records. The file stays open. */
+int ml_LoggerInit(const char *folder);
+
+/* ml_LoggerInit of the folder named after the program (its file name up to
+ * the first full stop) inside "Ardenfold" of the common application-data
+ * folder. 0 with a message when that folder cannot be derived. */
+int ml_LoggerInitNoParm(void);
+
 ML_EXTERN_C_END
 
 #endif /* ML_LOGGER_H */

@@ -15,12 +15,14 @@
 
 ML_EXTERN_C_BEGIN
 
-/* UTF-8 (inLen bytes, or -1) to UTF-16. Last error: kept, or the platform's
- * code after a failed conversion. */
+/* UTF-8 (inLen bytes, or -1) to UTF-16. An explicit length is never read
+ * past: 0, like a first byte 0, gives the empty text. Last error: kept, or
+ * the platform's code after a failed conversion. */
 int ml_ConvertMultiSzUTF8toUTF16(const char *in, int inLen, WCHAR *out, unsigned int outSize);
 /* Zero-terminated UTF-8 to UTF-16; as above with -1. */
 int ml_ConvertUTF8toUTF16(const char *in, WCHAR *out, unsigned int outSize);
-/* UTF-16 (inLen units, or -1) to UTF-8. Last error kept on every path. */
+/* UTF-16 (inLen units, or -1) to UTF-8; as above for the length. Last
+ * error kept on every path. */
 int ml_ConvertMultiSzUTF16toUTF8(const WCHAR *in, int inLen, char *out, int outSize);
 /* Zero-terminated UTF-16 to UTF-8; as above with -1. */
 int ml_ConvertUTF16toUTF8(const WCHAR *in, char *out, int outSize);

@@ -6,6 +6,15 @@
 
 ML_EXTERN_C_BEGIN
 
+/* The console title in UTF-8 into buffer (size bytes). Returns its UTF-8
+ * length; with a NULL buffer its UTF-8 size with the zero; the UTF-8 size
+ * when it does not fit buffer (record); 0 when there is no title or console,
+ * or the title needs 2048 UTF-16 units or more (record). */
+DWORD ml_GetConsoleTitle(char *buffer, DWORD size);
+
+/* SetConsoleTitleW of a UTF-8 title (required); FALSE when it does not convert. */
+BOOL ml_SetConsoleTitle(const char *title);
+
 ML_EXTERN_C_END
 
 #endif /* ML_WIN_CONSOLE_H */

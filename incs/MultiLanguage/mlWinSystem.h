@@ -69,7 +69,134 @@ BOOL ml_WriteProfileString(const char *section, const char *key, const char *val
 
 /* ---- Registry keys and values (module mlRegistry) ------------------------ */
 
+/* Every registry member returns the platform's LONG result (ERROR_SUCCESS or
+ * a system error code, unchanged when the wide call fails) or its failure
+ * value when a text does not convert: -1 (all bits set), and 8
+ * (ERROR_NOT_ENOUGH_MEMORY) for ml_RegEnumValue. No member sets the last
+ * error itself. Value data of the types REG_SZ, REG_EXPAND_SZ, REG_MULTI_SZ
+ * (and REG_LINK when read with ml_RegQueryValueEx) is UTF-8 on this side;
+ * data of every other type passes unchanged. A data buffer that receives
+ * converted data first receives the UTF-16 form from the platform, so it
+ * must be large enough for both forms. */
+
+/* RegQueryValueExW with a UTF-8 value name, which must not be NULL (the
+ * default value is not reachable). String data arrives as UTF-8 (at most
+ * 2048 bytes), terminated when the buffer has room; *size becomes its UTF-8
+ * size as stored. ERROR_MORE_DATA (234) when either form does not fit, with
+ * the size that form needs in *size; -1 when a conversion fails. type may be NULL.
+ * Asked without data, *size receives the platform's UTF-16 size. */
+LONG ml_RegQueryValueEx(HKEY key, const char *valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,
+                        LPDWORD size);
+
+/* RegEnumValueW: the name (*nameSize bytes; a NULL one is handed on, and the
+ * platform may refuse it) and string data arrive as UTF-8. On success
+ * *nameSize is the name's length without terminator; *dataSize is the
+ * text's length without terminator for REG_SZ and REG_EXPAND_SZ, the whole
+ * list's size for REG_MULTI_SZ. String data is always terminated. type may be NULL also when data is asked for. Returns 8
+ * when the name or data does not fit in UTF-8 (*nameSize then holds the size
+ * the name needs, terminator included) or memory runs out; a name buffer
+ * without nameSize gives ERROR_INVALID_PARAMETER. */
+LONG ml_RegEnumValue(HKEY key, DWORD index, char *valueName, LPDWORD nameSize, LPDWORD reserved, LPDWORD type,
+                     LPBYTE data, LPDWORD dataSize);
+
+/* RegEnumKeyExW: the key name and class (each optional, sizes in bytes)
+ * arrive as UTF-8; their sizes become the UTF-8 sizes with terminator, also
+ * when they do not fit (then -1). ERROR_NO_MORE_ITEMS (259) after the last
+ * key. A buffer without its size pointer gives ERROR_INVALID_PARAMETER. */
+LONG ml_RegEnumKeyEx(HKEY key, DWORD index, char *name, LPDWORD nameSize, LPDWORD reserved, char *className,
+                     LPDWORD classSize, PFILETIME lastWriteTime);
+
+/* RegQueryValueW: the default value of key\subKey (subKey optional) as UTF-8
+ * into value (*valueSize bytes, which must also hold the UTF-16 form; at
+ * most 4096 are used). On success *valueSize is the UTF-8 length + 1. With
+ * no value buffer *valueSize (which may then be NULL) receives the UTF-16
+ * size in bytes. -1 when a text does not convert. */
+LONG ml_RegQueryValue(HKEY key, const char *subKey, char *value, PLONG valueSize);
+
+/* RegSetValueExW with a UTF-8 value name (optional). REG_SZ and REG_EXPAND_SZ
+ * data is zero-terminated UTF-8 and size is not used; REG_MULTI_SZ data is a
+ * UTF-8 list of size bytes (both final zeros included); other data, REG_LINK
+ * too, is stored as given. -1 when a text does not convert. */
+LONG ml_RegSetValueEx(HKEY key, const char *valueName, DWORD reserved, DWORD type, const BYTE *data, DWORD size);
+
+/* RegSetValueW: the default value of key\subKey (subKey optional) as a UTF-8
+ * text; size is not used. -1 when a text does not convert. */
+LONG ml_RegSetValue(HKEY key, const char *subKey, DWORD type, const char *data, DWORD size);
+
+/* The wide registry calls with UTF-8 names, every name optional. Each returns
+ * the platform's result, or -1 when a name does not convert. Keys returned
+ * belong to the caller (ml_RegCloseKey). */
+LONG ml_RegConnectRegistry(const char *machineName, HKEY key, PHKEY result);
+LONG ml_RegCreateKey(HKEY key, const char *subKey, PHKEY result);
+LONG ml_RegCreateKeyEx(HKEY key, const char *subKey, DWORD reserved, const char *className, DWORD options,
+                       REGSAM access, LPSECURITY_ATTRIBUTES security, PHKEY result, LPDWORD disposition);
+LONG ml_RegDeleteKey(HKEY key, const char *subKey);
+LONG ml_RegDeleteValue(HKEY key, const char *valueName);
+LONG ml_RegLoadKey(HKEY key, const char *subKey, const char *file);
+LONG ml_RegOpenKey(HKEY key, const char *subKey, PHKEY result);
+LONG ml_RegOpenKeyEx(HKEY key, const char *subKey, DWORD options, REGSAM access, PHKEY result);
+LONG ml_RegReplaceKey(HKEY key, const char *subKey, const char *newFile, const char *oldFile);
+LONG ml_RegSaveKey(HKEY key, const char *file, LPSECURITY_ATTRIBUTES security);
+LONG ml_RegUnLoadKey(HKEY key, const char *subKey);
+
+/* The registry calls without text, passed through unchanged. */
+LONG ml_RegCloseKey(HKEY key);
+LONG ml_RegFlushKey(HKEY key);
+LONG ml_RegGetKeySecurity(HKEY key, SECURITY_INFORMATION information, PSECURITY_DESCRIPTOR descriptor,
+                          LPDWORD descriptorSize);
+LONG ml_RegNotifyChangeKeyValue(HKEY key, BOOL watchSubtree, DWORD filter, HANDLE event, BOOL asynchronous);
+LONG ml_RegSetKeySecurity(HKEY key, SECURITY_INFORMATION information, PSECURITY_DESCRIPTOR descriptor);
+
 /* ---- System information (module mlWin) ----------------------------------- */
+
+/* Every text below that is too long for a 2048-unit wide buffer returns 0
+ * with a record and ERROR_INSUFFICIENT_BUFFER: nothing is converted. */
+
+/* The variable's value in UTF-8 into buffer (size bytes). Returns its UTF-8
+ * length; with a NULL buffer the length, writing nothing; the UTF-8 size
+ * with the zero when it does not fit buffer (record); 0 when the variable
+ * is missing (no record) or its name does not convert. */
+DWORD ml_GetEnvironmentVariable(const char *name, char *buffer, DWORD size);
+
+/* SetEnvironmentVariableW with a UTF-8 name and value (a NULL value deletes
+ * the variable). FALSE when a text does not convert. */
+BOOL ml_SetEnvironmentVariable(const char *name, const char *value);
+
+/* source (required) with its variables expanded, in UTF-8 into destination
+ * (required, size bytes). Returns the UTF-8 length plus 1, or 0 when the
+ * platform fails or the text does not convert or fit (records). */
+DWORD ml_ExpandEnvironmentStrings(const char *source, char *destination, DWORD size);
+
+/* The system or Windows folder in UTF-8 into buffer (size bytes). Returns
+ * its UTF-8 length; with a NULL buffer the length, writing nothing; the
+ * UTF-8 size with the zero when it does not fit buffer (record). */
+UINT ml_GetSystemDirectory(char *buffer, UINT size);
+UINT ml_GetWindowsDirectory(char *buffer, UINT size);
+
+/* The computer name (or the name of the given type) in UTF-8 into buffer;
+ * *size is in bytes, in and out (not NULL). With a NULL buffer: TRUE, *size
+ * untouched. Converted: TRUE, *size the UTF-8 length. Not fitting: FALSE,
+ * *size the UTF-8 size with the zero (record). When the platform fails,
+ * ml_GetComputerName sets *size to its count of UTF-16 units and
+ * ml_GetComputerNameEx leaves it; both return FALSE. */
+BOOL ml_GetComputerName(char *buffer, LPDWORD size);
+BOOL ml_GetComputerNameEx(COMPUTER_NAME_FORMAT type, char *buffer, LPDWORD size);
+
+/* SetComputerNameExW of a UTF-8 name; FALSE when it does not convert. */
+BOOL ml_SetComputerNameEx(COMPUTER_NAME_FORMAT type, const char *name);
+
+/* The user name, as ml_GetComputerName; when the platform fails it writes a
+ * record and sets *size to the platform's count times 4. */
+BOOL ml_GetUserName(char *buffer, LPDWORD size);
+
+/* The basic version record, with the service-pack text in UTF-8 (128
+ * bytes); dwOSVersionInfoSize becomes 276 whatever the caller announced.
+ * FALSE when the platform fails or the text does not convert (record; the
+ * numbers are filled). */
+BOOL ml_GetVersionEx(LPOSVERSIONINFOA info);
+
+/* SystemParametersInfoA, unchanged. */
+BOOL ml_SystemParametersInfo(UINT action, UINT param, PVOID value, UINT winIni);
 
 ML_EXTERN_C_END
 

@@ -117,6 +117,17 @@ inline int clampSize(unsigned long long size)
     return size > 0x7FFFFFFFull ? 0x7FFFFFFF : static_cast<int>(size);
 }
 
+// A wide result into a caller's buffer of size bytes that must receive it.
+// A buffer of no bytes holds nothing: refused, where the conversion would
+// only measure and report success. A NULL buffer fails in the conversion,
+// which writes its own record.
+inline bool toCaller(const WCHAR *text, char *buffer, long long size)
+{
+    if (buffer != NULL && size <= 0)
+        return false;
+    return ml_ConvertUTF16toUTF8(text, buffer, clampSize(static_cast<unsigned long long>(size))) != 0;
+}
+
 } // namespace ml
 
 #endif // ML_FACADE_H

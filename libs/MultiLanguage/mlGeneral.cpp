@@ -20,12 +20,36 @@ using ml::LastErrorKeeper;
 using ml::Wide;
 
 // The records must have the layout that msvcrt.dll itself writes.
-static_assert(sizeof(struct _finddata32_t) == 280 && offsetof(struct _finddata32_t, name) == 20, "msvcrt find record");
-static_assert(sizeof(struct _wfinddata32_t) == 540 && offsetof(struct _wfinddata32_t, name) == 20, "msvcrt find record");
-static_assert(sizeof(struct _stat32) == 36 && offsetof(struct _stat32, st_mtime) == 28, "msvcrt status record");
-static_assert(sizeof(struct _stat32i64) == 48 && offsetof(struct _stat32i64, st_size) == 24, "msvcrt status record");
+#ifdef _WIN64
+static_assert(sizeof(ml_finddata_t) == 296 && offsetof(ml_finddata_t, name) == 36, "msvcrt find record");
+static_assert(sizeof(ml_wfinddata_t) == 560 && offsetof(ml_wfinddata_t, name) == 36, "msvcrt find record");
+static_assert(sizeof(ml_stat_t) == 48 && offsetof(ml_stat_t, st_mtime) == 32, "msvcrt status record");
+static_assert(sizeof(ml_stati64_t) == 56 && offsetof(ml_stati64_t, st_size) == 24, "msvcrt status record");
+#else
+static_assert(sizeof(ml_finddata_t) == 280 && offsetof(ml_finddata_t, name) == 20, "msvcrt find record");
+static_assert(sizeof(ml_wfinddata_t) == 540 && offsetof(ml_wfinddata_t, name) == 20, "msvcrt find record");
+static_assert(sizeof(ml_stat_t) == 36 && offsetof(ml_stat_t, st_mtime) == 28, "msvcrt status record");
+static_assert(sizeof(ml_stati64_t) == 48 && offsetof(ml_stati64_t, st_size) == 24, "msvcrt status record");
+#endif
 
 namespace {
+
+// The runtime's wide find, status and time functions for this target's records.
+#ifdef _WIN64
+intptr_t wideFindFirst(const wchar_t *pattern, ml_wfinddata_t *found) { return _wfindfirst64i32(pattern, found); }
+int wideFindNext(intptr_t handle, ml_wfinddata_t *found) { return _wfindnext64i32(handle, found); }
+int wideStat(const wchar_t *path, ml_stat_t *buffer) { return _wstat64i32(path, buffer); }
+int wideStati64(const wchar_t *path, ml_stati64_t *buffer) { return _wstat64(path, buffer); }
+int handleStat(int fd, ml_stat_t *buffer) { return _fstat64i32(fd, buffer); }
+char *timeText(const ml_time_t *time) { return _ctime64(time); }
+#else
+intptr_t wideFindFirst(const wchar_t *pattern, ml_wfinddata_t *found) { return _wfindfirst32(pattern, found); }
+int wideFindNext(intptr_t handle, ml_wfinddata_t *found) { return _wfindnext32(handle, found); }
+int wideStat(const wchar_t *path, ml_stat_t *buffer) { return _wstat32(path, buffer); }
+int wideStati64(const wchar_t *path, ml_stati64_t *buffer) { return _wstat32i64(path, buffer); }
+int handleStat(int fd, ml_stat_t *buffer) { return _fstat32(fd, buffer); }
+char *timeText(const ml_time_t *time) { return _ctime32(time); }
+#endif
 
 // Bytes that ml_splitpath and ml_makepath write into each caller's part.
 const int kPathPartBytes = 260;
@@ -263,35 +287,35 @@ int ml_unlink(const char *path)
     return _wunlink(wPath.arg());
 }
 
-int ml_stat(const char *path, struct _stat32 *buffer)
+int ml_stat(const char *path, ml_stat_t *buffer)
 {
     Wide wPath;
     if (!wPath.from(path)) {
         ml_Logger("ml_stat has failed to convert at %d line, file: %s", ML_AT);
         return -1;
     }
-    return _wstat32(wPath.arg(), buffer);
+    return wideStat(wPath.arg(), buffer);
 }
 
-long long ml_stati64(const char *path, struct _stat32i64 *buffer)
+long long ml_stati64(const char *path, ml_stati64_t *buffer)
 {
     Wide wPath;
     if (!wPath.from(path)) {
         ml_Logger("ml_stati64 has failed to convert at %d line, file: %s", ML_AT);
         return -1;
     }
-    return _wstat32i64(wPath.arg(), buffer);
+    return wideStati64(wPath.arg(), buffer);
 }
 
-intptr_t ml_findfirst(const char *filespec, struct _finddata32_t *fileinfo)
+intptr_t ml_findfirst(const char *filespec, ml_finddata_t *fileinfo)
 {
     Wide wSpec;
     if (!wSpec.from(filespec)) {
         ml_Logger("ml_findfirst has failed to convert 1 at %d line, file: %s", ML_AT);
         return -1;
     }
-    struct _wfinddata32_t found;
-    const intptr_t handle = _wfindfirst32(wSpec.arg(), &found);
+    ml_wfinddata_t found;
+    const intptr_t handle = wideFindFirst(wSpec.arg(), &found);
     // The caller sees what the search left, whatever follows.
     LastErrorKeeper searchError;
     if (handle == -1)
@@ -305,10 +329,10 @@ intptr_t ml_findfirst(const char *filespec, struct _finddata32_t *fileinfo)
     return handle;
 }
 
-int ml_findnext(intptr_t handle, struct _finddata32_t *fileinfo)
+int ml_findnext(intptr_t handle, ml_finddata_t *fileinfo)
 {
-    struct _wfinddata32_t found;
-    const int result = _wfindnext32(handle, &found);
+    ml_wfinddata_t found;
+    const int result = wideFindNext(handle, &found);
     LastErrorKeeper searchError;
     if (result != -1 && !ml_ConvertFindData16to8(&found, fileinfo)) {
         // The search stays open: the next call continues after this match.
@@ -501,7 +525,7 @@ intptr_t ml_spawnvp(int mode, const char *cmdname, const char *const *argv)
 
 // ---- Operations of the library's own ------------------------------------------
 
-int ml_ConvertFindData16to8(const struct _wfinddata32_t *in, struct _finddata32_t *out)
+int ml_ConvertFindData16to8(const ml_wfinddata_t *in, ml_finddata_t *out)
 {
     if (in == NULL || out == NULL) {
         ml_Logger("ml_ConvertFindData16to8 has failed to convert at %d line, file: %s", ML_AT);
@@ -716,7 +740,7 @@ char *ml_i64toa(long long value, char *buffer, int radix) { return _i64toa(value
 char *ml_ui64toa(unsigned long long value, char *buffer, int radix) { return _ui64toa(value, buffer, radix); }
 
 char *ml_asctime(const struct tm *time) { return asctime(time); }
-char *ml_ctime(const __time32_t *time) { return _ctime32(time); }
+char *ml_ctime(const ml_time_t *time) { return timeText(time); }
 char *ml_strdate(char *buffer) { return _strdate(buffer); }
 char *ml_strtime(char *buffer) { return _strtime(buffer); }
 size_t ml_strftime(char *buffer, size_t size, const char *format, const struct tm *time)
@@ -743,7 +767,7 @@ int ml_getdrive(void) { return _getdrive(); }
 int ml_findclose(intptr_t handle) { return _findclose(handle); }
 int ml_chsize(int fd, long size) { return _chsize(fd, size); }
 long ml_filelength(int fd) { return _filelength(fd); }
-int ml_fstat(int fd, struct _stat32 *buffer) { return _fstat32(fd, buffer); }
+int ml_fstat(int fd, ml_stat_t *buffer) { return handleStat(fd, buffer); }
 int ml_isatty(int fd) { return _isatty(fd); }
 int ml_locking(int fd, int mode, long nbytes) { return _locking(fd, mode, nbytes); }
 int ml_setmode(int fd, int mode) { return _setmode(fd, mode); }

@@ -25,7 +25,9 @@ int ml_ConvertMultiSzUTF8toUTF16(const char *in, int inLen, WCHAR *out, unsigned
         SetLastError(entry);
         return 0;
     }
-    if (in[0] == '\0') {
+    // An explicit length of 0 is an empty input too; its first byte is not
+    // the caller's to read.
+    if (inLen == 0 || in[0] == '\0') {
         // An output too small for the terminator only measures, as below.
         if (outSize >= sizeof(WCHAR))
             out[0] = L'\0';
@@ -59,7 +61,7 @@ int ml_ConvertMultiSzUTF16toUTF8(const WCHAR *in, int inLen, char *out, int outS
         ml_Logger("ml_ConvertMultiSzUTF16toUTF8 has failed to convert (input is NULL)at %d line, file: %s", ML_AT);
         return 0;
     }
-    if (in[0] == L'\0') {
+    if (inLen == 0 || in[0] == L'\0') {
         if (outSize >= 1)
             out[0] = '\0';
         return 1;

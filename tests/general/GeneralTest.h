@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <io.h>
+#include <time.h>
+
 #include <string>
 #include <vector>
 
@@ -43,6 +46,16 @@ inline std::string programFolder()
     std::wstring folder(path, n);
     return narrow(folder.substr(0, folder.find_last_of(L'\\')));
 }
+
+// The runtime's own wide search and clock for this target's records, to
+// check the members against.
+#ifdef _WIN64
+inline intptr_t wideFindFirst(const wchar_t *pattern, ml_wfinddata_t *found) { return _wfindfirst64i32(pattern, found); }
+inline ml_time_t timeNow() { return _time64(NULL); }
+#else
+inline intptr_t wideFindFirst(const wchar_t *pattern, ml_wfinddata_t *found) { return _wfindfirst32(pattern, found); }
+inline ml_time_t timeNow() { return _time32(NULL); }
+#endif
 
 } // namespace general
 

@@ -3,7 +3,6 @@
 #include <stdio.h>
 #include <windows.h>
 
-#include <shellapi.h>
 
 std::wstring widen(const std::string &utf8)
 {
@@ -36,16 +35,38 @@ TempDir::TempDir()
     }
 }
 
+namespace {
+
+// Removes a folder and everything below it, one entry at a time; the long
+// path prefix reaches paths past MAX_PATH. Nothing outside it is touched.
+void removeTree(const std::wstring &folder)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..")
+                continue;
+            const std::wstring path = folder + L"\\" + name;
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+                removeTree(path);
+            } else {
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+} // namespace
+
 TempDir::~TempDir()
 {
-    // SHFileOperation wants a list ending in two zeros.
-    std::wstring from = widen(m_path);
-    from.push_back(L'\0');
-    SHFILEOPSTRUCTW op = {};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    SHFileOperationW(&op);
+    removeTree(L"\\\\?\\" + widen(m_path));
 }
 
 std::string readFileBytes(const std::string &utf8Path)
