@@ -218,8 +218,8 @@ TEST(CurrentDirectory, SizeQueryWithoutABufferAndAFolderTooLong)
     EXPECT_NE(std::string::npos, output.find("ml_Logger g_pFileLogger is NULLresult=0 error=122\n")) << output;
 }
 
-// Run only by the test above, in a process of its own. Made and removed
-// without the shell, which that process can no longer use.
+// Run only by the test above, in a process of its own, which ends without
+// running its exit code: Wine would fail there.
 TEST(CurrentDirectoryChild, DISABLED_FolderTooLong)
 {
     WCHAR temp[MAX_PATH];

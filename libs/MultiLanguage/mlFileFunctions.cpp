@@ -15,15 +15,14 @@ using ml::Wide;
 
 namespace {
 
-// A wide result into the caller's UTF-8 buffer: units UTF-16 units, or -1
-// for a zero-terminated text. A buffer of no bytes counts as one that is too
-// small: the conversion would only measure and report success with nothing
-// written.
-bool toCaller(const WCHAR *result, int units, char *out, DWORD size)
+// A wide list of units UTF-16 units, all its zeros counted, into the
+// caller's buffer; refused, as ml::toCaller refuses text, when the buffer
+// has no bytes.
+bool listToCaller(const WCHAR *list, DWORD units, char *out, DWORD size)
 {
     if (out != NULL && size == 0)
         return false;
-    return ml_ConvertMultiSzUTF16toUTF8(result, units, out, ml::clampSize(size)) != 0;
+    return ml_ConvertMultiSzUTF16toUTF8(list, static_cast<int>(units), out, ml::clampSize(size)) != 0;
 }
 
 // A wide path function returns its length when the path fitted the
@@ -108,7 +107,7 @@ DWORD ml_SearchPath(const char *path, const char *fileName, const char *extensio
         ml_Logger("ml_SearchPath has failed to convert 2 at %d line, file: %s", ML_AT);
         return tooLong();
     }
-    if (!toCaller(found.arg(), -1, buffer, size)) {
+    if (!ml::toCaller(found.arg(), buffer, size)) {
         ml_Logger("ml_SearchPath has failed to convert 2 at %d line, file: %s", ML_AT);
         return 0;
     }
@@ -330,7 +329,7 @@ DWORD ml_GetLogicalDriveStrings(DWORD size, char *buffer)
         return tooLong();
     // The list crosses with its closing zero; when it does not fit, the
     // caller learns the size with that zero, which is more than its buffer.
-    if (!toCaller(drives.arg(), static_cast<int>(units) + 1, buffer, size)) {
+    if (!listToCaller(drives.arg(), units + 1, buffer, size)) {
         ml_Logger("ml_GetLogicalDriveStrings has failed to convert at %d line, file: %s", ML_AT);
         return ml_GetMultiSzUTF16toUTF8Size(drives.arg(), static_cast<int>(units) + 1);
     }
@@ -354,7 +353,7 @@ DWORD ml_GetShortPathName(const char *longPath, char *buffer, DWORD size)
         ml_Logger("ml_GetShortPathName has failed to convert 2 at %d line, file: %s", ML_AT);
         return tooLong();
     }
-    if (!toCaller(shortPath.arg(), -1, buffer, size)) {
+    if (!ml::toCaller(shortPath.arg(), buffer, size)) {
         ml_Logger("ml_GetShortPathName has failed to convert 2 at %d line, file: %s", ML_AT);
         return utf8Size(shortPath.arg());
     }
@@ -398,7 +397,7 @@ DWORD ml_GetTempPath(DWORD size, char *buffer)
         return tooLong();
     }
     DWORD result;
-    if (toCaller(folder.arg(), -1, buffer, size)) {
+    if (ml::toCaller(folder.arg(), buffer, size)) {
         result = static_cast<DWORD>(ml_strlen(buffer));
     } else {
         ml_Logger("ml_GetTempPath has failed to convert at %d line, file: %s", ML_AT);
@@ -438,7 +437,7 @@ DWORD ml_QueryDosDevice(const char *deviceName, char *target, DWORD size)
     const DWORD error = GetLastError();
     DWORD result = 0;
     if (units > 0) {
-        if (!toCaller(list, static_cast<int>(units), target, size))
+        if (!listToCaller(list, units, target, size))
             ml_Logger("ml_QueryDosDevice has failed to convert 2 at %d line, file: %s", ML_AT);
         result = ml_GetMultiSzUTF16toUTF8Size(list, static_cast<int>(units));
     }
@@ -459,7 +458,7 @@ DWORD ml_GetCurrentDirectory(DWORD size, char *buffer)
         ml_Logger("ml_GetCurrentDirectory has failed to convert at %d line, file: %s", ML_AT);
         return tooLong();
     }
-    if (!toCaller(folder.arg(), -1, buffer, size)) {
+    if (!ml::toCaller(folder.arg(), buffer, size)) {
         ml_Logger("ml_GetCurrentDirectory has failed to convert at %d line, file: %s", ML_AT);
         return utf8Size(folder.arg());
     }

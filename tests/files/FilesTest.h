@@ -12,8 +12,7 @@
 namespace files {
 
 // A chain of folders, one inside the other, made with the \\?\ prefix so
-// that it may pass MAX_PATH, and removed deepest first at the end (the
-// shell's removal of a TempDir does not reach that far).
+// that it may pass MAX_PATH, and removed deepest first at the end.
 class DeepFolder {
 public:
     // Each of names becomes one folder below base (a UTF-8 path).
