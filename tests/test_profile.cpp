@@ -35,7 +35,9 @@ TEST_F(ProfileLists, WholeSectionIsWrittenAndReadWithBothZeros)
     LogCapture log;
     const std::string entries("a=1\0b=2\0", 8);
     SetLastError(kCallerError);
-    EXPECT_EQ(TRUE, ml_WritePrivateProfileSection("s", list(entries).c_str(), ini.c_str()));
+    // The list ends at its closing zero, where a page with no access begins.
+    const GuardedBuffer content = GuardedBuffer::holding(list(entries));
+    EXPECT_EQ(TRUE, ml_WritePrivateProfileSection("s", content.data(), ini.c_str()));
     EXPECT_EQ("[s]\r\na=1\r\nb=2\r\n", readFileBytes(ini)); // every entry, not only the first
 
     char out[100];
@@ -53,8 +55,9 @@ TEST_F(ProfileLists, WholeSectionIsWrittenAndReadWithBothZeros)
     EXPECT_EQ(4u, ml_GetPrivateProfileSectionNames(out, sizeof out, ini.c_str()));
     EXPECT_EQ(std::string("s\0t\0\0\0", 6), std::string(out, 6));
 
-    // An empty list empties the section.
-    EXPECT_EQ(TRUE, ml_WritePrivateProfileSection("s", "", ini.c_str()));
+    // An empty list, its one zero, empties the section.
+    const GuardedBuffer empty = GuardedBuffer::holding(std::string(1, '\0'));
+    EXPECT_EQ(TRUE, ml_WritePrivateProfileSection("s", empty.data(), ini.c_str()));
     EXPECT_EQ(0u, ml_GetPrivateProfileSection("s", out, sizeof out, ini.c_str()));
     EXPECT_TRUE(log.messages().empty());
 }
