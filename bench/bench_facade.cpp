@@ -92,6 +92,37 @@ int main()
     compare("ml_CreateDirectory (existing folder)", 20000, [&] { ml_CreateDirectory(folder.c_str(), NULL); },
             [&] { CreateDirectoryW(wFolder, NULL); });
 
+    // One member of each family with a text result.
+    ml_WritePrivateProfileString("General config", "Tape Mode", "1", ini.c_str());
+    char section[4096];
+    compare("ml_GetPrivateProfileSection", 5000,
+            [&] { ml_GetPrivateProfileSection("General config", section, sizeof section, ini.c_str()); },
+            [&] { GetPrivateProfileSectionW(L"General config", out, ML_CONV_BUF_UNITS, wIni); });
+    compare("ml_GetFileAttributes", 20000, [&] { ml_GetFileAttributes(ini.c_str()); },
+            [&] { GetFileAttributesW(wIni); });
+
+    SetEnvironmentVariableW(L"ML_BENCH", L"\x8A2D\x5B9A value");
+    char variable[520];
+    compare("ml_GetEnvironmentVariable", 200000,
+            [&] { ml_GetEnvironmentVariable("ML_BENCH", variable, sizeof variable); },
+            [&] { GetEnvironmentVariableW(L"ML_BENCH", out, ML_CONV_BUF_UNITS); });
+
+    HKEY key = NULL;
+    RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\mlBench", 0, NULL, 0, KEY_ALL_ACCESS, NULL, &key, NULL);
+    RegSetValueExW(key, L"Tape Mode", 0, REG_SZ, reinterpret_cast<const BYTE *>(L"Enabled"), 16);
+    BYTE data[520];
+    compare("ml_RegQueryValueEx (REG_SZ)", 50000,
+            [&] {
+                DWORD type, size = sizeof data;
+                ml_RegQueryValueEx(key, "Tape Mode", NULL, &type, data, &size);
+            },
+            [&] {
+                DWORD type, size = sizeof data;
+                RegQueryValueExW(key, L"Tape Mode", NULL, &type, data, &size);
+            });
+    RegCloseKey(key);
+    RegDeleteKeyW(HKEY_CURRENT_USER, L"Software\\mlBench");
+
     DeleteFileW(wIni);
     RemoveDirectoryW(wFolder);
     return 0;

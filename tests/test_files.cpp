@@ -95,18 +95,8 @@ TEST_F(Find, NullFindDataDeliversNothingAndTheNextCallTheSecondMatch)
     ml_FindClose(search);
 }
 
-// Names that no Windows program can make: 200 bytes that are not UTF-8, which
-// Wine shows as 200 U+FFFD (600 UTF-8 bytes). test_general_names makes them.
-class LongFoundNames : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        root = programFolder() + "\\general_names";
-        if (GetFileAttributesW(widen(root + "\\first").c_str()) == INVALID_FILE_ATTRIBUTES)
-            GTEST_SKIP() << "run through ctest: test_general_names makes " << root;
-    }
-    std::string root;
-};
+// The runtime family's long found names, met through the Win32 search.
+class LongFoundNames : public LongNames {};
 
 TEST_F(LongFoundNames, FirstMatchThatDoesNotFitIsRefusedAndItsSearchClosed)
 {

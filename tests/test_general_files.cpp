@@ -120,20 +120,6 @@ TEST(Find, NoMatchLeavesTheSearchsLastErrorWithoutARecord)
     expectRecords(log, {kTooLongRecord, "ml_findfirst has failed to convert 1 at %d line, file: %s"});
 }
 
-// Names that no Windows program can make: a Linux name of 200 bytes that are
-// not UTF-8, which Wine shows as 200 U+FFFD, 600 bytes in UTF-8. The test
-// test_general_names creates them before this program runs.
-class LongNames : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        root = programFolder() + "\\general_names";
-        if (GetFileAttributesW(widen(root + "\\first").c_str()) == INVALID_FILE_ATTRIBUTES)
-            GTEST_SKIP() << "run through ctest: test_general_names makes " << root;
-    }
-    std::string root;
-};
-
 TEST_F(LongNames, FirstMatchThatDoesNotFitIsRefusedAndItsSearchClosed)
 {
     const std::string pattern = root + "\\first\\x*";

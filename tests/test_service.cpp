@@ -247,7 +247,11 @@ TEST(Services, StartHandsTheArgumentsToTheService)
     const char *args[] = {out.c_str(), "caf\xC3\xA9", "two words"};
     LogCapture log;
     ASSERT_TRUE(ml_StartService(svc.service(), 3, args)) << GetLastError();
+    // The service writes its arguments, then runs until it is asked to stop.
+    for (int i = 0; i < 200 && readFileBytes(out).find("two words\n") == std::string::npos; ++i)
+        Sleep(50);
     SERVICE_STATUS status = {};
+    ControlService(svc.service(), SERVICE_CONTROL_STOP, &status);
     for (int i = 0; i < 200 && QueryServiceStatus(svc.service(), &status) && status.dwCurrentState != SERVICE_STOPPED;
          ++i)
         Sleep(50);

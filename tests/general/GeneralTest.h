@@ -47,6 +47,20 @@ inline std::string programFolder()
     return narrow(folder.substr(0, folder.find_last_of(L'\\')));
 }
 
+// Names that no Windows program can make: a Linux name of 200 bytes that are
+// not UTF-8, which Wine shows as 200 U+FFFD, 600 bytes in UTF-8. The test
+// test_general_names creates them before the programs that use them run.
+class LongNames : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        root = programFolder() + "\\general_names";
+        if (GetFileAttributesW(widen(root + "\\first").c_str()) == INVALID_FILE_ATTRIBUTES)
+            GTEST_SKIP() << "run through ctest: test_general_names makes " << root;
+    }
+    std::string root;
+};
+
 // The runtime's own wide search and clock for this target's records, to
 // check the members against.
 #ifdef _WIN64
