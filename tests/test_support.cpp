@@ -99,11 +99,14 @@ TEST(Utf8ToUtf16, OutputOfZeroOrOneByteOnlyMeasures)
 TEST(Utf8ToUtf16, EmptyInputAndExplicitLengthLists)
 {
     WideOut out;
-    // A list that begins with its terminator converts to one terminator,
-    // whatever its length says.
+    // An empty list converts whole: both of its zeros are written.
     EXPECT_EQ(1, ml_ConvertMultiSzUTF8toUTF16("\0\0", 2, out.units, 4096));
     EXPECT_EQ(0, out.units[0]);
-    EXPECT_EQ(WCHAR(0xAAAA), out.units[1]);
+    EXPECT_EQ(0, out.units[1]);
+    EXPECT_EQ(WCHAR(0xAAAA), out.units[2]);
+    char narrowList[4] = {'x', 'x', 'x', 'x'};
+    EXPECT_EQ(1, ml_ConvertMultiSzUTF16toUTF8(L"\0\0", 2, narrowList, sizeof narrowList));
+    EXPECT_EQ(std::string("\0\0x", 3), std::string(narrowList, 3));
 
     const char list[] = "\xCE\xB1\0bb\0"; // two entries and the closing zero
     EXPECT_EQ(1, ml_ConvertMultiSzUTF8toUTF16(list, sizeof list, out.units, 4096));

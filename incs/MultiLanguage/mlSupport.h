@@ -16,8 +16,9 @@
 ML_EXTERN_C_BEGIN
 
 /* UTF-8 (inLen bytes, or -1) to UTF-16. An explicit length is never read
- * past: 0, like a first byte 0, gives the empty text. Last error: kept, or
- * the platform's code after a failed conversion. */
+ * past and is converted whole (an empty list "\0\0" gives two zeros); 0
+ * gives the empty text. Last error: kept, or the platform's code after a
+ * failed conversion. */
 int ml_ConvertMultiSzUTF8toUTF16(const char *in, int inLen, WCHAR *out, unsigned int outSize);
 /* Zero-terminated UTF-8 to UTF-16; as above with -1. */
 int ml_ConvertUTF8toUTF16(const char *in, WCHAR *out, unsigned int outSize);

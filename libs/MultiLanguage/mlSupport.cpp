@@ -25,9 +25,11 @@ int ml_ConvertMultiSzUTF8toUTF16(const char *in, int inLen, WCHAR *out, unsigned
         SetLastError(entry);
         return 0;
     }
-    // An explicit length of 0 is an empty input too; its first byte is not
-    // the caller's to read.
-    if (inLen == 0 || in[0] == '\0') {
+    // An empty text. An explicit length of 0 is one too, and its first byte
+    // is not the caller's to read; a longer explicit range that begins with
+    // a zero (an empty list) is converted whole below, so that every unit
+    // it covers is written.
+    if (inLen == 0 || (inLen < 0 && in[0] == '\0')) {
         // An output too small for the terminator only measures, as below.
         if (outSize >= sizeof(WCHAR))
             out[0] = L'\0';
@@ -61,7 +63,7 @@ int ml_ConvertMultiSzUTF16toUTF8(const WCHAR *in, int inLen, char *out, int outS
         ml_Logger("ml_ConvertMultiSzUTF16toUTF8 has failed to convert (input is NULL)at %d line, file: %s", ML_AT);
         return 0;
     }
-    if (inLen == 0 || in[0] == L'\0') {
+    if (inLen == 0 || (inLen < 0 && in[0] == L'\0')) {
         if (outSize >= 1)
             out[0] = '\0';
         return 1;
