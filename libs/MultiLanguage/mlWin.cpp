@@ -42,6 +42,26 @@ int unfilled(const char *format, int line)
     return 0;
 }
 
+// The folder that query names, into the caller's buffer: its UTF-8 length,
+// or with no buffer the same; the size needed with the zero when it does
+// not fit; 0 when the platform fails or the folder overflows the wide buffer.
+UINT systemFolder(UINT(WINAPI *query)(LPWSTR, UINT), const char *record, char *buffer, UINT size)
+{
+    Wide folder;
+    const UINT n = query(folder.out(), Wide::Units);
+    if (n == 0)
+        return 0;
+    if (n >= UINT(Wide::Units))
+        return unfilled(record, __LINE__);
+    if (buffer == NULL)
+        return utf8Length(folder.out());
+    if (!toCaller(folder.out(), buffer, size)) {
+        ml_Logger(record, ML_AT);
+        return utf8Size(folder.out());
+    }
+    return utf8Length(folder.out());
+}
+
 // The whole length of a window's text, the last error kept.
 int fullLength(HWND window)
 {
@@ -321,36 +341,14 @@ DWORD ml_ExpandEnvironmentStrings(const char *source, char *destination, DWORD s
 
 UINT ml_GetSystemDirectory(char *buffer, UINT size)
 {
-    Wide folder;
-    const UINT n = GetSystemDirectoryW(folder.out(), Wide::Units);
-    if (n == 0)
-        return 0;
-    if (n >= UINT(Wide::Units))
-        return unfilled("ml_GetSystemDirectory has failed to convert at %d line, file: %s", __LINE__);
-    if (buffer == NULL)
-        return utf8Length(folder.out());
-    if (!toCaller(folder.out(), buffer, size)) {
-        ml_Logger("ml_GetSystemDirectory has failed to convert at %d line, file: %s", ML_AT);
-        return utf8Size(folder.out());
-    }
-    return utf8Length(folder.out());
+    return systemFolder(GetSystemDirectoryW, "ml_GetSystemDirectory has failed to convert at %d line, file: %s", buffer,
+                        size);
 }
 
 UINT ml_GetWindowsDirectory(char *buffer, UINT size)
 {
-    Wide folder;
-    const UINT n = GetWindowsDirectoryW(folder.out(), Wide::Units);
-    if (n == 0)
-        return 0;
-    if (n >= UINT(Wide::Units))
-        return unfilled("ml_GetWindowsDirectory has failed to convert at %d line, file: %s", __LINE__);
-    if (buffer == NULL)
-        return utf8Length(folder.out());
-    if (!toCaller(folder.out(), buffer, size)) {
-        ml_Logger("ml_GetWindowsDirectory has failed to convert at %d line, file: %s", ML_AT);
-        return utf8Size(folder.out());
-    }
-    return utf8Length(folder.out());
+    return systemFolder(GetWindowsDirectoryW, "ml_GetWindowsDirectory has failed to convert at %d line, file: %s",
+                        buffer, size);
 }
 
 BOOL ml_GetComputerName(char *buffer, LPDWORD size)
