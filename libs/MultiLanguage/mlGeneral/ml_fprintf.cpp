@@ -1,0 +1,15 @@
+// The C runtime (msvcrt) with UTF-8 names.
+#include "shared.h"
+
+extern "C" {
+
+int ml_fprintf(FILE *stream, const char *format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    const int result = vfprintf(stream, format, args);
+    va_end(args);
+    return result;
+}
+
+} // extern "C"

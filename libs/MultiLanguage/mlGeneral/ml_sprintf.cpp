@@ -1,0 +1,15 @@
+// The C runtime (msvcrt) with UTF-8 names.
+#include "shared.h"
+
+extern "C" {
+
+int ml_sprintf(char *buffer, const char *format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    const int result = vsprintf(buffer, format, args);
+    va_end(args);
+    return result;
+}
+
+} // extern "C"
