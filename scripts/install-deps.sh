@@ -13,6 +13,7 @@ command -v xauth >/dev/null                        || need+=(xauth)
 command -v cmake >/dev/null                        || need+=(cmake)
 command -v python3 >/dev/null                      || need+=(python3)
 [ -f /usr/src/googletest/CMakeLists.txt ]          || need+=(googletest)
+command -v doxygen >/dev/null                      || need+=(doxygen)
 
 if [ ${#need[@]} -eq 0 ]; then
   exit 0
