@@ -163,9 +163,13 @@ TEST_F(Profile, ValueThatFillsTheBufferOrMissesTheCallersSizeFails)
     SetLastError(kCallerError);
     EXPECT_EQ(0u, ml_GetPrivateProfileString("s", "absent", "75000", small, sizeof small, ini.c_str()));
     EXPECT_EQ(platformError, GetLastError());
+    // A buffer of no bytes receives nothing: a failure, not the value's count.
+    small[0] = 'Z';
+    EXPECT_EQ(0u, ml_GetPrivateProfileString("s", "absent", "75000", small, 0, ini.c_str()));
+    EXPECT_EQ('Z', small[0]);
 
     const std::vector<std::string> m = log.messages();
-    ASSERT_EQ(3u, m.size());
+    ASSERT_EQ(4u, m.size());
     EXPECT_TRUE(recordMatches(m[0], "GetPrivateProfileStringW has failed with error dwError=%d"));
     EXPECT_TRUE(recordMatches(m[2], "ml_GetPrivateProfileSectionNames has failed to convert 2 at %d line, file: %s"));
 }

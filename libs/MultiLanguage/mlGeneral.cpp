@@ -38,7 +38,28 @@ namespace {
 #ifdef _WIN64
 intptr_t wideFindFirst(const wchar_t *pattern, ml_wfinddata_t *found) { return _wfindfirst64i32(pattern, found); }
 int wideFindNext(intptr_t handle, ml_wfinddata_t *found) { return _wfindnext64i32(handle, found); }
-int wideStat(const wchar_t *path, ml_stat_t *buffer) { return _wstat64i32(path, buffer); }
+// _wstat64i32 accepts a folder written with a trailing backslash, where
+// _wstat64, the narrow _stat64i32 and Windows refuse it: the plain record is
+// taken from the 64-bit one, as the narrow function does.
+int wideStat(const wchar_t *path, ml_stat_t *buffer)
+{
+    struct _stat64 full;
+    const int result = _wstat64(path, &full);
+    if (result == 0) {
+        buffer->st_dev = full.st_dev;
+        buffer->st_ino = full.st_ino;
+        buffer->st_mode = full.st_mode;
+        buffer->st_nlink = full.st_nlink;
+        buffer->st_uid = full.st_uid;
+        buffer->st_gid = full.st_gid;
+        buffer->st_rdev = full.st_rdev;
+        buffer->st_size = static_cast<_off_t>(full.st_size);
+        buffer->st_atime = full.st_atime;
+        buffer->st_mtime = full.st_mtime;
+        buffer->st_ctime = full.st_ctime;
+    }
+    return result;
+}
 int wideStati64(const wchar_t *path, ml_stati64_t *buffer) { return _wstat64(path, buffer); }
 int handleStat(int fd, ml_stat_t *buffer) { return _fstat64i32(fd, buffer); }
 char *timeText(const ml_time_t *time) { return _ctime64(time); }
@@ -629,11 +650,15 @@ size_t ml_GetUTF16Bytes(const WCHAR *text)
 
 // ---- Formatted output -------------------------------------------------------
 
+// The C++ headers route vprintf, vfprintf and vsprintf to MinGW's own
+// formatter; msvcrt's are called by name, so that every member formats as
+// ml_snprintf does ("%e" gives "1.234568e+004" from each).
+
 int ml_printf(const char *format, ...)
 {
     va_list args;
     va_start(args, format);
-    const int result = vprintf(format, args);
+    const int result = __ms_vprintf(format, args);
     va_end(args);
     return result;
 }
@@ -642,7 +667,7 @@ int ml_fprintf(FILE *stream, const char *format, ...)
 {
     va_list args;
     va_start(args, format);
-    const int result = vfprintf(stream, format, args);
+    const int result = __ms_vfprintf(stream, format, args);
     va_end(args);
     return result;
 }
@@ -651,14 +676,14 @@ int ml_sprintf(char *buffer, const char *format, ...)
 {
     va_list args;
     va_start(args, format);
-    const int result = vsprintf(buffer, format, args);
+    const int result = __ms_vsprintf(buffer, format, args);
     va_end(args);
     return result;
 }
 
-int ml_vprintf(const char *format, va_list args) { return vprintf(format, args); }
-int ml_vfprintf(FILE *stream, const char *format, va_list args) { return vfprintf(stream, format, args); }
-int ml_vsprintf(char *buffer, const char *format, va_list args) { return vsprintf(buffer, format, args); }
+int ml_vprintf(const char *format, va_list args) { return __ms_vprintf(format, args); }
+int ml_vfprintf(FILE *stream, const char *format, va_list args) { return __ms_vfprintf(stream, format, args); }
+int ml_vsprintf(char *buffer, const char *format, va_list args) { return __ms_vsprintf(buffer, format, args); }
 int ml_vsnprintf(char *buffer, size_t count, const char *format, va_list args)
 {
     return _vsnprintf(buffer, count, format, args);
