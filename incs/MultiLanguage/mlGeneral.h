@@ -86,7 +86,10 @@ int ml_rmdir(const char *path);
 /** _wgetenv of a UTF-8 name. NOTE: the result is NOT UTF-8: it is the
  * runtime's own pointer to the value's UTF-16 text in its environment (or
  * NULL). Do not free it, and do not keep it across a change of the
- * environment. NULL also when the name does not convert. */
+ * environment. NULL also when the name does not convert.
+ *
+ * @unlike getenv: returns the value's UTF-16 text (wchar_t), not a narrow
+ * string. */
 wchar_t *ml_getenv(const char *name);
 
 /** _wputenv of a UTF-8 "name=value"; -1 when it does not convert. */
@@ -164,7 +167,11 @@ int ml_sopen(const char *filename, int oflag, int shflag, ...);
  * bytes (520 takes a MAX_PATH path); a larger size returns NULL after the
  * records, with UTF-16 text in the buffer. Returns the buffer, or NULL. A
  * NULL buffer yields NULL after the records (nothing is allocated for the
- * caller). */
+ * caller).
+ *
+ * @unlike _getcwd, _getdcwd and _fullpath: the buffer must hold the UTF-16
+ * form, a size above 2048 bytes gives NULL, and a NULL buffer gives NULL
+ * instead of a block allocated for the caller. */
 char *ml_getcwd(char *buffer, int size);
 char *ml_getdcwd(int drive, char *buffer, int size);
 char *ml_fullpath(char *absPath, const char *relPath, size_t maxLength);
@@ -173,7 +180,11 @@ char *ml_fullpath(char *absPath, const char *relPath, size_t maxLength);
 /** _wmakepath into path (at least 260 bytes): the four parts are required
  * (use "" for an empty one). A path whose UTF-8 form with its zero needs
  * more than 260 bytes is refused with a record and path left untouched;
- * only the UTF-8 result is written. */
+ * only the UTF-8 result is written.
+ *
+ * @unlike _makepath: a NULL part is refused (path untouched) instead of
+ * being left out, and so is a path of more than 259 bytes, which _makepath
+ * writes whole. */
 void ml_makepath(char *path, const char *drive, const char *dir, const char *fname, const char *ext);
 
 /** _wsplitpath: each part whose pointer is not NULL receives its UTF-8 text;
@@ -181,7 +192,10 @@ void ml_makepath(char *path, const char *drive, const char *dir, const char *fna
 void ml_splitpath(const char *path, char *drive, char *dir, char *fname, char *ext);
 
 /** _wsystem; -1 when the command does not convert (NULL included, so the
- * question whether a command interpreter exists is not asked). */
+ * question whether a command interpreter exists is not asked).
+ *
+ * @unlike system: a NULL command gives -1 instead of telling whether a
+ * command interpreter exists. */
 int ml_system(const char *command);
 
 /** Entry index of a wide argument vector, in UTF-8. With a NULL buffer, sets
@@ -286,7 +300,10 @@ int ml_getchar(void);
 /** One line of standard input without its line break, like gets, but never
  * past the buffer: the buffer must hold ML_MAX_CHAR (2048) bytes. A line of
  * 2048 bytes or more is refused: it is read to its end and dropped, the
- * buffer holds "", errno is ERANGE and the result is NULL. */
+ * buffer holds "", errno is ERANGE and the result is NULL.
+ *
+ * @unlike gets: a line of 2048 bytes or more gives NULL and ERANGE, where
+ * gets writes it whole whatever the buffer. */
 char *ml_gets(char *buffer);
 int ml_putc(int c, FILE *stream);
 int ml_putchar(int c);
