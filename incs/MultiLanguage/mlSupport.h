@@ -1,4 +1,5 @@
-/* Conversions between UTF-8, UTF-16 and the ANSI or OEM code page.
+/** @file
+ * Conversions between UTF-8, UTF-16 and the ANSI or OEM code page.
  * Each returns 1 on success and 0 on failure, and writes a record to the
  * failure log when it fails. Output sizes are bytes; for UTF-16 output the
  * platform is given size / 2 units. Input lengths are bytes (UTF-8, code
@@ -15,54 +16,65 @@
 
 ML_EXTERN_C_BEGIN
 
-/* UTF-8 (inLen bytes, or -1) to UTF-16. An explicit length is never read
+/** @addtogroup conversion
+ * @details
+ * What every conversion returns, records and measures: mlSupport.h.
+ * @{ */
+
+/** UTF-8 (inLen bytes, or -1) to UTF-16. An explicit length is never read
  * past and is converted whole (an empty list "\0\0" gives two zeros); 0
  * gives the empty text. Last error: kept, or the platform's code after a
  * failed conversion. */
 int ml_ConvertMultiSzUTF8toUTF16(const char *in, int inLen, WCHAR *out, unsigned int outSize);
-/* Zero-terminated UTF-8 to UTF-16; as above with -1. */
+/** Zero-terminated UTF-8 to UTF-16; as above with -1. */
 int ml_ConvertUTF8toUTF16(const char *in, WCHAR *out, unsigned int outSize);
-/* UTF-16 (inLen units, or -1) to UTF-8; as above for the length. Last
+/** UTF-16 (inLen units, or -1) to UTF-8; as above for the length. Last
  * error kept on every path. */
 int ml_ConvertMultiSzUTF16toUTF8(const WCHAR *in, int inLen, char *out, int outSize);
-/* Zero-terminated UTF-16 to UTF-8; as above with -1. */
+/** Zero-terminated UTF-16 to UTF-8; as above with -1. */
 int ml_ConvertUTF16toUTF8(const WCHAR *in, char *out, int outSize);
 
-/* In place: the buffer holds zero-terminated text of one form and receives
+/** @{ */
+/** In place: the buffer holds zero-terminated text of one form and receives
  * the other; size is the whole buffer in bytes, at most ML_MAX_CHAR. On
  * success all size bytes are rewritten (the text, then zeros); on failure
  * the buffer is unchanged. */
 int ml_ConvertInBufUTF16toUTF8(void *buf, unsigned int size);
 int ml_ConvertInBufUTF8toUTF16(void *buf, unsigned int size);
+/** @} */
 
-/* Copies a wide find record into its narrow form with UTF-8 names
+/** Copies a wide find record into its narrow form with UTF-8 names
  * (cFileName 260 bytes, cAlternateFileName 14 bytes). The numeric fields are
  * copied whatever the result. */
 int ml_ConvertWIN32FindData16to8(const WIN32_FIND_DATAW *in, WIN32_FIND_DATAA *out);
 
-/* Sizes in bytes, terminator included with -1; 0 when the input cannot be
+/** @{ */
+/** Sizes in bytes, terminator included with -1; 0 when the input cannot be
  * measured. No record; the last error is kept. */
 unsigned int ml_GetMultiSzUTF8toUTF16Size(const char *in, int inLen);
 unsigned int ml_GetUTF8toUTF16Size(const char *in);
 unsigned int ml_GetMultiSzUTF16toUTF8Size(const WCHAR *in, int inLen);
 unsigned int ml_GetUTF16toUTF8Size(const WCHAR *in);
+/** @} */
 
-/* Stores the UTF-8 byte-order mark EF BB BF: returns 3 and sets *size to 3,
+/** Stores the UTF-8 byte-order mark EF BB BF: returns 3 and sets *size to 3,
  * or returns 0 and changes nothing when out or size is NULL or *size < 3. */
 int ml_GetUTF8BomBytes(unsigned char *out, unsigned int *size);
 
-/* ANSI code page (at most 2047 characters) to UTF-8. */
+/** ANSI code page (at most 2047 characters) to UTF-8. */
 int ml_ConvertCurrCodePagetoUTF8(const char *in, char *out, int outSize);
-/* UTF-8 (at most 2047 UTF-16 units) to the ANSI code page; characters
+/** UTF-8 (at most 2047 UTF-16 units) to the ANSI code page; characters
  * outside it become the platform's default character. */
 int ml_ConvertUTF8toCurrCodePage(const char *in, char *out, int outSize);
-/* UTF-8 of any length to the OEM (selector 0) or ANSI (selector 1) code
+/** UTF-8 of any length to the OEM (selector 0) or ANSI (selector 1) code
  * page, through a heap buffer of the exact size that is freed again. */
 int ml_ConvertUTF8toCodePage(const char *in, char *out, int outSize, int selector);
 
-/* Prints UTF-8 text on standard output in the OEM code page, as it is
+/** Prints UTF-8 text on standard output in the OEM code page, as it is
  * (no format, no line break). text must not be NULL. */
 void ml_PrintUTF8toConsole(const char *text);
+
+/** @} */
 
 ML_EXTERN_C_END
 
