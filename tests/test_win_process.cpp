@@ -353,6 +353,10 @@ TEST(InputTexts, UnconvertibleArgumentsGiveTheFailureValue)
             EXPECT_EQ(kCallerError, GetLastError());
             expectRecords(log, {kNullRecord, failed(member.c_str(), step.c_str())});
         }
+        LogCapture log;
+        EXPECT_TRUE(row.fails("bad-\xFF"));
+        EXPECT_EQ(DWORD(ERROR_NO_UNICODE_TRANSLATION), GetLastError());
+        expectRecords(log, {kNotUtf8Record, failed(member.c_str(), step.c_str())});
     }
 }
 
