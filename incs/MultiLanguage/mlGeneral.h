@@ -3,11 +3,15 @@
  * Converting members take UTF-8 names, paths, commands and environment
  * text, call the runtime's wide function and return its result with its own
  * convention (-1 with errno, NULL, a descriptor, a stream). When an argument
- * does not convert (NULL, or more than 2047 UTF-16 units), a record is
- * written, errno is not set and the failure value named below is returned;
- * the last error is then the conversion's (ERROR_INSUFFICIENT_BUFFER, 122),
- * or the caller's own for a NULL argument. Otherwise it is what the runtime
- * left.
+ * does not convert, the runtime is not called: a record is written, the
+ * failure value named below is returned, and errno is what the runtime sets
+ * for such an argument: EINVAL for NULL, EILSEQ for text that is not UTF-8
+ * (also when it is too long as well), ENAMETOOLONG for more than 2047 UTF-16
+ * units; where several do not convert, the first one's. The last error is
+ * then the conversion's (ERROR_NO_UNICODE_TRANSLATION, 1113, for text that is
+ * not UTF-8, ERROR_INSUFFICIENT_BUFFER, 122, for text too long and for text
+ * that is both), or the caller's own for a NULL argument. Otherwise errno
+ * and the last error are what the runtime left.
  *
  * Find and status records are msvcrt's own, and differ between targets:
  * 32-bit msvcrt uses 32-bit times throughout, while 64-bit msvcrt has only
@@ -133,8 +137,8 @@ char *ml_fullpath(char *absPath, const char *relPath, size_t maxLength);
 
 /* _wmakepath into path (at least 260 bytes): the four parts are required
  * (use "" for an empty one). A path whose UTF-8 form with its zero needs
- * more than 260 bytes is refused with a record and path left untouched;
- * only the UTF-8 result is written. */
+ * more than 260 bytes is refused with a record, errno ENAMETOOLONG and path
+ * left untouched; only the UTF-8 result is written. */
 void ml_makepath(char *path, const char *drive, const char *dir, const char *fname, const char *ext);
 
 /* _wsplitpath: each part whose pointer is not NULL receives its UTF-8 text;
