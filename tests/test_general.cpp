@@ -247,3 +247,49 @@ TEST(Environment, NonAsciiValueSetAndReadBackAsUtf16)
     expectRecords(log, {kTooLongRecord, "ml_putenv has failed to convert at %d line, file: %s", kTooLongRecord,
                         "ml_getenv has failed to convert at %d line, file: %s"});
 }
+
+// Values of any length, from the runtime's own; Windows' answers to a size
+// query and a missing name; the runtime's error numbers. (The exact fit is
+// among the guarded buffers.)
+TEST(Environment, SafeReadersDeliverValuesLongerThanAConversionBuffer)
+{
+    const std::string name = std::string("ML_TEST_S_") + kCjk, value = std::string(3000, 'v') + kGreek;
+    ASSERT_EQ(0, _wputenv((widen(name) + L"=" + widen(value)).c_str()));
+    const size_t need = value.size() + 1;
+    std::vector<char> buf(need);
+    char *b = buf.data();
+    const struct {
+        const char *name;
+        char *buffer;
+        size_t size, required;
+        errno_t result, error, dup; // returned, in errno, and by ml_dupenv_s
+    } rows[] = {
+        {name.c_str(), NULL, 0, need, 0, 0, 0},             // a size query
+        {name.c_str(), b, need, need, 0, 0, 0},             // delivered
+        {name.c_str(), b, need - 1, need, ERANGE, 0, 0},    // does not fit: ""
+        {"ML_TEST_NONE", b, need, 0, 0, 0, 0},              // missing: ""
+        {name.c_str(), b, 0, 0, EINVAL, EINVAL, 0},         // a buffer of no bytes
+        {name.c_str(), NULL, 4, 0, EINVAL, EINVAL, 0},      // a size without a buffer
+        {"bad-\xFF", b, need, 0, EILSEQ, EILSEQ, EILSEQ},   // a name that is not UTF-8
+        {NULL, b, need, 0, EINVAL, EINVAL, EINVAL},
+    };
+    LogCapture log;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(&row - rows);
+        size_t required = 99, size = 99;
+        char *block = b;
+        errno = 0;
+        EXPECT_EQ(row.result, ml_getenv_s(&required, row.buffer, row.size, row.name));
+        EXPECT_EQ(row.error, errno);
+        EXPECT_EQ(row.required, required);
+        EXPECT_TRUE(row.buffer == NULL || row.size == 0 || (row.result == 0 && row.required ? value == b : !*b));
+        EXPECT_EQ(row.dup, ml_dupenv_s(&block, &size, row.name));
+        EXPECT_TRUE(row.name == name.c_str() ? block != NULL && value == block : block == NULL);
+        EXPECT_EQ(row.name == name.c_str() ? need : 0, size);
+        free(block);
+    }
+    EXPECT_EQ(EINVAL, ml_getenv_s(NULL, b, need, name.c_str()));
+    EXPECT_EQ(EINVAL, ml_dupenv_s(NULL, NULL, name.c_str()));
+    EXPECT_EQ(8u, log.messages().size()); // two for each name refused
+    _wputenv((widen(name) + L"=").c_str());
+}

@@ -66,6 +66,41 @@ int ml_rmdir(const char *path);
  * environment. NULL also when the name does not convert. */
 wchar_t *ml_getenv(const char *name);
 
+/** The value of the runtime's environment variable name (UTF-8), in UTF-8,
+ * as _wgetenv_s with Windows' documented results.
+ *
+ * The value may be of any length: it is converted from the runtime's own,
+ * not through a conversion buffer. *required receives the bytes it needs
+ * with its zero, and the value is written into buffer (size bytes) when it
+ * fits.
+ *
+ * Returns 0 when delivered; 0 with *required set and nothing written for a
+ * size query (buffer NULL and size 0); 0 with *required 0 and buffer "" for
+ * a variable that does not exist; ERANGE (errno untouched) with *required set
+ * and buffer "" when it does not fit. EINVAL, also in errno, when required
+ * is NULL, buffer is NULL with a size, or a buffer comes with size 0; a name
+ * that does not convert returns the errno of the family's rule above, also
+ * in errno, after the records. Like _wgetenv, it reads the runtime's copy of
+ * the environment (ml_putenv changes it; SetEnvironmentVariable after the
+ * runtime's first read does not).
+ * @unlike getenv_s: a name that is not UTF-8 is refused with EILSEQ, where
+ * getenv_s looks for its bytes and answers 0 for a variable it cannot find. */
+errno_t ml_getenv_s(size_t *required, char *buffer, size_t size, const char *name);
+
+/** The value of the runtime's environment variable name (UTF-8), in UTF-8,
+ * in a block of its own, as _wdupenv_s.
+ *
+ * *buffer receives the block, which the caller releases with free, and
+ * *size (when size is not NULL) its bytes with the zero. The value may be of
+ * any length. Returns 0 when delivered, and 0 with *buffer NULL and *size 0
+ * for a variable that does not exist. EINVAL, also in errno, when buffer is
+ * NULL; ENOMEM when the block cannot be allocated; a name that does not
+ * convert returns the errno of the family's rule above, also in errno, after
+ * the records.
+ * @unlike _dupenv_s: a name that is not UTF-8 is refused with EILSEQ, as in
+ * ml_getenv_s. */
+errno_t ml_dupenv_s(char **buffer, size_t *size, const char *name);
+
 /* _wputenv of a UTF-8 "name=value"; -1 when it does not convert. */
 int ml_putenv(const char *assignment);
 

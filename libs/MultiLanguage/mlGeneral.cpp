@@ -153,6 +153,68 @@ wchar_t *ml_getenv(const char *name)
     return _wgetenv(wName.arg());
 }
 
+errno_t ml_getenv_s(size_t *required, char *buffer, size_t size, const char *name)
+{
+    if (required == NULL)
+        return errno = EINVAL;
+    *required = 0;
+    // A size query has no buffer; a buffer has room for the zero at least.
+    if ((buffer == NULL) != (size == 0))
+        return errno = EINVAL;
+    if (buffer != NULL)
+        buffer[0] = '\0';
+    Wide wName;
+    if (!wName.from(name)) {
+        ml_Logger("ml_getenv_s has failed to convert 1 at %d line, file: %s", ML_AT);
+        return errno = wName.refusal();
+    }
+    // The runtime's own value, of any length: converted from where it is.
+    const WCHAR *value = _wgetenv(wName.arg());
+    if (value == NULL)
+        return 0;
+    *required = ml_GetUTF16toUTF8Size(value);
+    if (size == 0)
+        return 0;
+    if (*required > size)
+        return ERANGE;
+    if (!ml_ConvertUTF16toUTF8(value, buffer, ml::clampSize(size))) {
+        ml_Logger("ml_getenv_s has failed to convert 2 at %d line, file: %s", ML_AT);
+        buffer[0] = '\0';
+        return errno = EILSEQ;
+    }
+    return 0;
+}
+
+errno_t ml_dupenv_s(char **buffer, size_t *size, const char *name)
+{
+    if (buffer == NULL)
+        return errno = EINVAL;
+    *buffer = NULL;
+    if (size != NULL)
+        *size = 0;
+    Wide wName;
+    if (!wName.from(name)) {
+        ml_Logger("ml_dupenv_s has failed to convert 1 at %d line, file: %s", ML_AT);
+        return errno = wName.refusal();
+    }
+    const WCHAR *value = _wgetenv(wName.arg());
+    if (value == NULL)
+        return 0;
+    const size_t needed = ml_GetUTF16toUTF8Size(value);
+    char *copy = static_cast<char *>(malloc(needed));
+    if (copy == NULL)
+        return errno = ENOMEM;
+    if (!ml_ConvertUTF16toUTF8(value, copy, ml::clampSize(needed))) {
+        ml_Logger("ml_dupenv_s has failed to convert 2 at %d line, file: %s", ML_AT);
+        free(copy);
+        return errno = EILSEQ;
+    }
+    *buffer = copy;
+    if (size != NULL)
+        *size = needed;
+    return 0;
+}
+
 int ml_putenv(const char *assignment)
 {
     Wide wAssignment;
