@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <errno.h>
 #include <io.h>
 #include <shlobj.h>
 #include <shlwapi.h>
@@ -21,6 +22,7 @@ const char kGreek[] = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\
 const char kCjk[] = "\xE8\xA8\xAD\xE5\xAE\x9A";                                         // 設定
 const char kNullRecord[] = "ml_ConvertMultiSzUTF8toUTF16 input is NULL %d line, file: %s";
 const char kTooLongRecord[] = "ml_ConvertMultiSzUTF8toUTF16 has failed to convert at %d line, file: %s. Error: 122";
+const char kNotUtf8Record[] = "ml_ConvertMultiSzUTF8toUTF16 has failed to convert at %d line, file: %s. Error: 1113";
 
 // 2048 BMP characters: one unit too many for a conversion buffer.
 std::string tooLong() { return std::string(2048, 'a'); }
@@ -258,10 +260,18 @@ TEST(CreatAndAccess, CreateAnEmptyFileAndTellWhetherItExists)
     EXPECT_EQ(DWORD(ERROR_INSUFFICIENT_BUFFER), GetLastError());
     EXPECT_EQ(-1, ml_access(tooLong().c_str(), 0));
     EXPECT_EQ(DWORD(ERROR_INSUFFICIENT_BUFFER), GetLastError());
+    // Names that differ only in bytes that are not UTF-8 are not one name
+    // with U+FFFD: neither is made.
+    for (const char *name : {"bad-\xFF.txt", "bad-\xFE.txt"})
+        EXPECT_TRUE(ml_creat(dir.file(name).c_str(), 0x180) == -1 && errno == EILSEQ &&
+                    GetLastError() == ERROR_NO_UNICODE_TRANSLATION);
+    EXPECT_EQ(-1, ml_access(dir.file("bad-\xEF\xBF\xBD.txt").c_str(), 0));
     expectRecords(log, {kNullRecord, "ml_creat has failed to convert at %d line, file: %s", kNullRecord,
                         "ml_access has failed to convert at %d line, file: %s", kTooLongRecord,
                         "ml_creat has failed to convert at %d line, file: %s", kTooLongRecord,
-                        "ml_access has failed to convert at %d line, file: %s"});
+                        "ml_access has failed to convert at %d line, file: %s", kNotUtf8Record,
+                        "ml_creat has failed to convert at %d line, file: %s", kNotUtf8Record,
+                        "ml_creat has failed to convert at %d line, file: %s"});
 }
 
 // ---- Folders and paths ------------------------------------------------------

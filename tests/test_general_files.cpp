@@ -366,13 +366,14 @@ TEST(Mktemp, ReplacesTheXsWithinTheTemplate)
     EXPECT_STREQ("noxs", plain);
     EXPECT_TRUE(log.messages().empty());
 
-    // A byte that is not UTF-8 comes back as three: more than the template
-    // holds, so it is refused rather than written past its end.
+    // A byte that is not UTF-8 is refused before the runtime sees it (it
+    // would come back as three, more than the template holds).
     Guarded<char[8]> bad;
     memcpy(bad.record, "\xFFXXXXXX", 8);
     EXPECT_EQ(NULL, ml_mktemp(bad.record));
     EXPECT_TRUE(bad.intact());
-    expectRecords(log, {kToUtf8Record, "ml_mktemp has failed to convert 2 at %d line, file: %s"});
+    EXPECT_EQ(0, memcmp(bad.record, "\xFFXXXXXX", 8));
+    expectRecords(log, {kNotUtf8Record, "ml_mktemp has failed to convert 1 at %d line, file: %s"});
 }
 
 // ---- Current folder and full paths --------------------------------------------

@@ -4,11 +4,15 @@
  * Converting members take UTF-8 names, paths, commands and environment
  * text, call the runtime's wide function and return its result with its own
  * convention (-1 with errno, NULL, a descriptor, a stream). When an argument
- * does not convert (NULL, or more than 2047 UTF-16 units), a record is
- * written, errno is not set and the failure value named below is returned;
- * the last error is then the conversion's (ERROR_INSUFFICIENT_BUFFER, 122),
- * or the caller's own for a NULL argument. Otherwise it is what the runtime
- * left.
+ * does not convert, the runtime is not called: a record is written, the
+ * failure value named below is returned, and errno is what the runtime sets
+ * for such an argument: EINVAL for NULL, EILSEQ for text that is not UTF-8
+ * (also when it is too long as well), ENAMETOOLONG for more than 2047 UTF-16
+ * units; where several do not convert, the first one's. The last error is
+ * then the conversion's (ERROR_NO_UNICODE_TRANSLATION, 1113, for text that is
+ * not UTF-8, ERROR_INSUFFICIENT_BUFFER, 122, for text too long and for text
+ * that is both), or the caller's own for a NULL argument. Otherwise errno
+ * and the last error are what the runtime left.
  *
  * Find and status records are msvcrt's own, and differ between targets:
  * 32-bit msvcrt uses 32-bit times throughout, while 64-bit msvcrt has only
@@ -91,6 +95,41 @@ int ml_rmdir(const char *path);
  * @unlike getenv: returns the value's UTF-16 text (wchar_t), not a narrow
  * string. */
 wchar_t *ml_getenv(const char *name);
+
+/** The value of the runtime's environment variable name (UTF-8), in UTF-8,
+ * as _wgetenv_s with Windows' documented results.
+ *
+ * The value may be of any length: it is converted from the runtime's own,
+ * not through a conversion buffer. *required receives the bytes it needs
+ * with its zero, and the value is written into buffer (size bytes) when it
+ * fits.
+ *
+ * Returns 0 when delivered; 0 with *required set and nothing written for a
+ * size query (buffer NULL and size 0); 0 with *required 0 and buffer "" for
+ * a variable that does not exist; ERANGE (errno untouched) with *required set
+ * and buffer "" when it does not fit. EINVAL, also in errno, when required
+ * is NULL, buffer is NULL with a size, or a buffer comes with size 0; a name
+ * that does not convert returns the errno of the family's rule above, also
+ * in errno, after the records. Like _wgetenv, it reads the runtime's copy of
+ * the environment (ml_putenv changes it; SetEnvironmentVariable after the
+ * runtime's first read does not).
+ * @unlike getenv_s: a name that is not UTF-8 is refused with EILSEQ, where
+ * getenv_s looks for its bytes and answers 0 for a variable it cannot find. */
+errno_t ml_getenv_s(size_t *required, char *buffer, size_t size, const char *name);
+
+/** The value of the runtime's environment variable name (UTF-8), in UTF-8,
+ * in a block of its own, as _wdupenv_s.
+ *
+ * *buffer receives the block, which the caller releases with free, and
+ * *size (when size is not NULL) its bytes with the zero. The value may be of
+ * any length. Returns 0 when delivered, and 0 with *buffer NULL and *size 0
+ * for a variable that does not exist. EINVAL, also in errno, when buffer is
+ * NULL; ENOMEM when the block cannot be allocated; a name that does not
+ * convert returns the errno of the family's rule above, also in errno, after
+ * the records.
+ * @unlike _dupenv_s: a name that is not UTF-8 is refused with EILSEQ, as in
+ * ml_getenv_s. */
+errno_t ml_dupenv_s(char **buffer, size_t *size, const char *name);
 
 /** _wputenv of a UTF-8 "name=value"; -1 when it does not convert. */
 int ml_putenv(const char *assignment);
@@ -179,12 +218,8 @@ char *ml_fullpath(char *absPath, const char *relPath, size_t maxLength);
 
 /** _wmakepath into path (at least 260 bytes): the four parts are required
  * (use "" for an empty one). A path whose UTF-8 form with its zero needs
- * more than 260 bytes is refused with a record and path left untouched;
- * only the UTF-8 result is written.
- *
- * @unlike _makepath: a NULL part is refused (path untouched) instead of
- * being left out, and so is a path of more than 259 bytes, which _makepath
- * writes whole. */
+ * more than 260 bytes is refused with a record, errno ENAMETOOLONG and path
+ * left untouched; only the UTF-8 result is written. */
 void ml_makepath(char *path, const char *drive, const char *dir, const char *fname, const char *ext);
 
 /** _wsplitpath: each part whose pointer is not NULL receives its UTF-8 text;
@@ -248,7 +283,9 @@ size_t ml_GetUTF16Bytes(const WCHAR *text);
 /** @{ */
 /** Formatted output as the runtime's function of the same name (ml_vsnprintf:
  * _vsnprintf); the format and the text are UTF-8 bytes, passed on as they
- * are. */
+ * are. Every member formats with msvcrt's own formatter, whatever the
+ * program's C or C++ headers choose for printf, so one format gives one text
+ * from each ("%e" of 12345.678 is "1.234568e+004"; %I64d is understood). */
 int ml_printf(const char *format, ...);
 int ml_fprintf(FILE *stream, const char *format, ...);
 int ml_sprintf(char *buffer, const char *format, ...);

@@ -1,6 +1,7 @@
 /** @file
  * The process-wide failure log. Until a program opens it, each record is
- * replaced by the line "ml_Logger g_pFileLogger is NULL" on standard output. */
+ * replaced by the line "ml_Logger g_pFileLogger is NULL" on standard error
+ * (standard output is left to the program; a GUI program shows neither). */
 #ifndef ML_LOGGER_H
 #define ML_LOGGER_H
 
@@ -24,7 +25,8 @@ extern CRITICAL_SECTION g_csFileLogger;
 
 /** Appends one record: a line with the local date, time, milliseconds and
  * year, then a line with one space and the formatted UTF-8 message (cut to
- * 2047 bytes, at a character boundary). The last error is left as it was. */
+ * 2047 bytes, at a character boundary). The last error and errno are left
+ * as they were. */
 void ml_Logger(const char *format, ...);
 
 /** Opens the log: "mlLog.txt" in the UTF-8 folder (which must exist; it is

@@ -23,10 +23,22 @@ ML_EXTERN_C_BEGIN
 
 /** UTF-8 (inLen bytes, or -1) to UTF-16. An explicit length is never read
  * past and is converted whole (an empty list "\0\0" gives two zeros); 0
- * gives the empty text. Last error: kept, or the platform's code after a
- * failed conversion. */
+ * gives the empty text. Text that is not UTF-8 (a stray byte, an overlong
+ * form, an encoded surrogate, a cut sequence) is refused, never replaced:
+ * 0 with ERROR_NO_UNICODE_TRANSLATION (1113), or ERROR_INSUFFICIENT_BUFFER
+ * (122) when it does not fit the output either. Last error: kept, or the
+ * platform's code after a failed conversion. */
 int ml_ConvertMultiSzUTF8toUTF16(const char *in, int inLen, WCHAR *out, unsigned int outSize);
-/** Zero-terminated UTF-8 to UTF-16; as above with -1. */
+/** Zero-terminated UTF-8 to UTF-16; as above with -1.
+ *
+ * Every ml_ member converts its UTF-8 arguments with it, so a name that is
+ * not UTF-8 never reaches the platform as some other name: the member fails
+ * with its failure value and ERROR_NO_UNICODE_TRANSLATION (1113) and acts on
+ * nothing.
+ * @unlike The A functions: in a UTF-8 process they (and the runtime's narrow
+ * functions) replace each byte that is not UTF-8 with U+FFFD, so
+ * `"bad-\xFF.txt"` and `"bad-\xFE.txt"` name one and the same file; every ml_
+ * member refuses such text with 1113 instead. */
 int ml_ConvertUTF8toUTF16(const char *in, WCHAR *out, unsigned int outSize);
 /** UTF-16 (inLen units, or -1) to UTF-8; as above for the length. Last
  * error kept on every path. */
@@ -50,7 +62,8 @@ int ml_ConvertWIN32FindData16to8(const WIN32_FIND_DATAW *in, WIN32_FIND_DATAA *o
 
 /** @{ */
 /** Sizes in bytes, terminator included with -1; 0 when the input cannot be
- * measured. No record; the last error is kept. */
+ * measured, UTF-8 that the conversion refuses included. No record; the last
+ * error is kept. */
 unsigned int ml_GetMultiSzUTF8toUTF16Size(const char *in, int inLen);
 unsigned int ml_GetUTF8toUTF16Size(const char *in);
 unsigned int ml_GetMultiSzUTF16toUTF8Size(const WCHAR *in, int inLen);
@@ -71,7 +84,8 @@ int ml_ConvertUTF8toCurrCodePage(const char *in, char *out, int outSize);
 int ml_ConvertUTF8toCodePage(const char *in, char *out, int outSize, int selector);
 
 /** Prints UTF-8 text on standard output in the OEM code page, as it is
- * (no format, no line break). text must not be NULL. */
+ * (no format, no line break); text that is not UTF-8 prints nothing (the
+ * records). text must not be NULL. */
 void ml_PrintUTF8toConsole(const char *text);
 
 /** @} */

@@ -34,6 +34,24 @@ BOOL ml_CreateProcess(const char *applicationName, const char *commandLine, LPSE
  * frees, instead of pointing at the process's own string; it can fail. */
 char *ml_GetCommandLine(void);
 
+/** Splits a UTF-8 command line into its arguments by the rules of
+ * CommandLineToArgvW, which it calls; *argc receives their count.
+ *
+ * The command line may take up to 32767 UTF-16 units, as long as a
+ * process's own can be, so `ml_CommandLineToArgv(line, &argc)` with `line`
+ * from ml_GetCommandLine() gives main the UTF-8 argv that a POSIX program
+ * expects. An empty command line gives the program's path, as the platform
+ * does.
+ *
+ * Returns one block, as the platform's: argc pointers and a closing NULL,
+ * followed by the UTF-8 texts they point at; the caller releases it with
+ * LocalFree. NULL when the command line does not convert (NULL, text that is
+ * not UTF-8, or longer than 32767 units: records, last error as for any
+ * argument), when the platform fails (argc NULL: its last error, no record)
+ * or when the block cannot be allocated (a record, the platform's last
+ * error). */
+char **ml_CommandLineToArgv(const char *commandLine, int *argc);
+
 ML_EXTERN_C_END
 
 /** @} */

@@ -13,6 +13,8 @@
 #include <string.h>
 #include <wchar.h>
 
+#include <initializer_list>
+
 #include "mlFacade.h"
 
 using ml::InPlace;
@@ -72,6 +74,17 @@ int handleStat(int fd, ml_stat_t *buffer) { return _fstat32(fd, buffer); }
 char *timeText(const ml_time_t *time) { return _ctime32(time); }
 #endif
 
+// A member whose argument did not convert never calls the runtime; errno
+// then tells what the runtime tells of the first such argument.
+void refuse(std::initializer_list<const Wide *> inputs)
+{
+    for (const Wide *input : inputs)
+        if (input->refusal() != 0) {
+            errno = input->refusal();
+            return;
+        }
+}
+
 // Bytes that ml_splitpath and ml_makepath write into each caller's part.
 const int kPathPartBytes = 260;
 
@@ -122,6 +135,7 @@ int ml_chdir(const char *path)
     Wide wPath;
     if (!wPath.from(path)) {
         ml_Logger("ml_chdir has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wPath});
         return -1;
     }
     return _wchdir(wPath.arg());
@@ -132,6 +146,7 @@ int ml_mkdir(const char *path)
     Wide wPath;
     if (!wPath.from(path)) {
         ml_Logger("ml_mkdir has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wPath});
         return -1;
     }
     return _wmkdir(wPath.arg());
@@ -142,6 +157,7 @@ int ml_rmdir(const char *path)
     Wide wPath;
     if (!wPath.from(path)) {
         ml_Logger("ml_rmdir has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wPath});
         return -1;
     }
     return _wrmdir(wPath.arg());
@@ -152,9 +168,72 @@ wchar_t *ml_getenv(const char *name)
     Wide wName;
     if (!wName.from(name)) {
         ml_Logger("ml_getenv has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wName});
         return NULL;
     }
     return _wgetenv(wName.arg());
+}
+
+errno_t ml_getenv_s(size_t *required, char *buffer, size_t size, const char *name)
+{
+    if (required == NULL)
+        return errno = EINVAL;
+    *required = 0;
+    // A size query has no buffer; a buffer has room for the zero at least.
+    if ((buffer == NULL) != (size == 0))
+        return errno = EINVAL;
+    if (buffer != NULL)
+        buffer[0] = '\0';
+    Wide wName;
+    if (!wName.from(name)) {
+        ml_Logger("ml_getenv_s has failed to convert 1 at %d line, file: %s", ML_AT);
+        return errno = wName.refusal();
+    }
+    // The runtime's own value, of any length: converted from where it is.
+    const WCHAR *value = _wgetenv(wName.arg());
+    if (value == NULL)
+        return 0;
+    *required = ml_GetUTF16toUTF8Size(value);
+    if (size == 0)
+        return 0;
+    if (*required > size)
+        return ERANGE;
+    if (!ml_ConvertUTF16toUTF8(value, buffer, ml::clampSize(size))) {
+        ml_Logger("ml_getenv_s has failed to convert 2 at %d line, file: %s", ML_AT);
+        buffer[0] = '\0';
+        return errno = EILSEQ;
+    }
+    return 0;
+}
+
+errno_t ml_dupenv_s(char **buffer, size_t *size, const char *name)
+{
+    if (buffer == NULL)
+        return errno = EINVAL;
+    *buffer = NULL;
+    if (size != NULL)
+        *size = 0;
+    Wide wName;
+    if (!wName.from(name)) {
+        ml_Logger("ml_dupenv_s has failed to convert 1 at %d line, file: %s", ML_AT);
+        return errno = wName.refusal();
+    }
+    const WCHAR *value = _wgetenv(wName.arg());
+    if (value == NULL)
+        return 0;
+    const size_t needed = ml_GetUTF16toUTF8Size(value);
+    char *copy = static_cast<char *>(malloc(needed));
+    if (copy == NULL)
+        return errno = ENOMEM;
+    if (!ml_ConvertUTF16toUTF8(value, copy, ml::clampSize(needed))) {
+        ml_Logger("ml_dupenv_s has failed to convert 2 at %d line, file: %s", ML_AT);
+        free(copy);
+        return errno = EILSEQ;
+    }
+    *buffer = copy;
+    if (size != NULL)
+        *size = needed;
+    return 0;
 }
 
 int ml_putenv(const char *assignment)
@@ -162,6 +241,7 @@ int ml_putenv(const char *assignment)
     Wide wAssignment;
     if (!wAssignment.from(assignment)) {
         ml_Logger("ml_putenv has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wAssignment});
         return -1;
     }
     return _wputenv(wAssignment.arg());
@@ -175,6 +255,7 @@ FILE *ml_fsopen(const char *filename, const char *mode, int shflag)
     ok &= wMode.from(mode);
     if (!ok) {
         ml_Logger("ml_fsopen has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wName, &wMode});
         return NULL;
     }
     return _wfsopen(wName.arg(), wMode.arg(), shflag);
@@ -188,6 +269,7 @@ FILE *ml_fopen(const char *filename, const char *mode)
     ok &= wMode.from(mode);
     if (!ok) {
         ml_Logger("ml_fopen has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wName, &wMode});
         return NULL;
     }
     return _wfopen(wName.arg(), wMode.arg());
@@ -201,6 +283,7 @@ FILE *ml_freopen(const char *path, const char *mode, FILE *stream)
     ok &= wMode.from(mode);
     if (!ok) {
         ml_Logger("ml_freopen has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wPath, &wMode});
         return NULL;
     }
     return _wfreopen(wPath.arg(), wMode.arg(), stream);
@@ -214,6 +297,7 @@ FILE *ml_popen(const char *command, const char *mode)
     ok &= wMode.from(mode);
     if (!ok) {
         ml_Logger("ml_popen has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wCommand, &wMode});
         return NULL;
     }
     return _wpopen(wCommand.arg(), wMode.arg());
@@ -224,6 +308,7 @@ int ml_chmod(const char *filename, int pmode)
     Wide wName;
     if (!wName.from(filename)) {
         ml_Logger("ml_chmod has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wName});
         return -1;
     }
     return _wchmod(wName.arg(), pmode);
@@ -243,6 +328,7 @@ int ml_creat(const char *path, int mode)
     Wide wPath;
     if (!wPath.from(path)) {
         ml_Logger("ml_creat has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wPath});
         return -1;
     }
     return _wcreat(wPath.arg(), mode);
@@ -253,6 +339,7 @@ char *ml_mktemp(char *templ)
     Wide name;
     if (!name.from(templ)) {
         ml_Logger("ml_mktemp has failed to convert 1 at %d line, file: %s", ML_AT);
+        refuse({&name});
         return NULL;
     }
     const WCHAR *made = _wmktemp(name.out());
@@ -270,6 +357,7 @@ int ml_access(const char *path, int mode)
     Wide wPath;
     if (!wPath.from(path)) {
         ml_Logger("ml_access has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wPath});
         return -1;
     }
     return _waccess(wPath.arg(), mode);
@@ -280,6 +368,7 @@ int ml_remove(const char *path)
     Wide wPath;
     if (!wPath.from(path)) {
         ml_Logger("ml_remove has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wPath});
         return -1;
     }
     return _wremove(wPath.arg());
@@ -293,6 +382,7 @@ int ml_rename(const char *oldname, const char *newname)
     ok &= wNew.from(newname);
     if (!ok) {
         ml_Logger("ml_rename has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wOld, &wNew});
         return -1;
     }
     return _wrename(wOld.arg(), wNew.arg());
@@ -303,6 +393,7 @@ int ml_unlink(const char *path)
     Wide wPath;
     if (!wPath.from(path)) {
         ml_Logger("ml_unlink has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wPath});
         return -1;
     }
     return _wunlink(wPath.arg());
@@ -313,6 +404,7 @@ int ml_stat(const char *path, ml_stat_t *buffer)
     Wide wPath;
     if (!wPath.from(path)) {
         ml_Logger("ml_stat has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wPath});
         return -1;
     }
     return wideStat(wPath.arg(), buffer);
@@ -323,6 +415,7 @@ long long ml_stati64(const char *path, ml_stati64_t *buffer)
     Wide wPath;
     if (!wPath.from(path)) {
         ml_Logger("ml_stati64 has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wPath});
         return -1;
     }
     return wideStati64(wPath.arg(), buffer);
@@ -333,6 +426,7 @@ intptr_t ml_findfirst(const char *filespec, ml_finddata_t *fileinfo)
     Wide wSpec;
     if (!wSpec.from(filespec)) {
         ml_Logger("ml_findfirst has failed to convert 1 at %d line, file: %s", ML_AT);
+        refuse({&wSpec});
         return -1;
     }
     ml_wfinddata_t found;
@@ -368,6 +462,7 @@ int ml_open(const char *filename, int oflag, ...)
     Wide wName;
     if (!wName.from(filename)) {
         ml_Logger("ml_open has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wName});
         return -1;
     }
     if (oflag & _O_CREAT) {
@@ -385,6 +480,7 @@ int ml_sopen(const char *filename, int oflag, int shflag, ...)
     Wide wName;
     if (!wName.from(filename)) {
         ml_Logger("ml_sopen has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wName});
         return -1;
     }
     if (oflag & _O_CREAT) {
@@ -426,6 +522,7 @@ char *ml_fullpath(char *absPath, const char *relPath, size_t maxLength)
     Wide wRelative;
     if (!wRelative.from(relPath)) {
         ml_Logger("ml_fullpath has failed to convert 1 at %d line, file: %s", ML_AT);
+        refuse({&wRelative});
         return NULL;
     }
     InPlace path(absPath, maxLength);
@@ -448,6 +545,7 @@ void ml_makepath(char *path, const char *drive, const char *dir, const char *fna
     ok &= wExt.from(ext);
     if (!ok) {
         ml_Logger("ml_makepath has failed to convert 2 at %d line, file: %s", ML_AT);
+        refuse({&wDrive, &wDir, &wName, &wExt});
         return;
     }
     // The runtime composes without a bound: the drive letter and its colon,
@@ -457,12 +555,16 @@ void ml_makepath(char *path, const char *drive, const char *dir, const char *fna
     Wide composed;
     if (most > static_cast<size_t>(Wide::Units)) {
         ml_Logger("ml_makepath has failed to convert 1 at %d line, file: %s", ML_AT);
+        errno = ENAMETOOLONG;
         return;
     }
     _wmakepath(composed.out(), wDrive.arg(), wDir.arg(), wName.arg(), wExt.arg());
-    // Only the UTF-8 result reaches the caller, and only when it fits.
-    if (ml_GetUTF16toUTF8Size(composed.arg()) > kPathPartBytes || !composed.to(path, kPathPartBytes))
+    // Only the UTF-8 result reaches the caller, and only when it fits; a
+    // member without a result says so in errno alone.
+    if (ml_GetUTF16toUTF8Size(composed.arg()) > kPathPartBytes || !composed.to(path, kPathPartBytes)) {
         ml_Logger("ml_makepath has failed to convert 1 at %d line, file: %s", ML_AT);
+        errno = ENAMETOOLONG;
+    }
 }
 
 void ml_splitpath(const char *path, char *drive, char *dir, char *fname, char *ext)
@@ -470,6 +572,7 @@ void ml_splitpath(const char *path, char *drive, char *dir, char *fname, char *e
     Wide wPath;
     if (!wPath.fromOptional(path)) {
         ml_Logger("ml_splitpath has failed to convert 2 at %d line, file: %s", ML_AT);
+        refuse({&wPath});
         return;
     }
     // Given NULL the runtime writes no parts at all, which would leave
@@ -495,6 +598,7 @@ int ml_system(const char *command)
     Wide wCommand;
     if (!wCommand.from(command)) {
         ml_Logger("ml_system has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wCommand});
         return -1;
     }
     return _wsystem(wCommand.arg());
@@ -522,6 +626,9 @@ intptr_t ml_spawnvp(int mode, const char *cmdname, const char *const *argv)
     Wide wName;
     int ok = 1;
     ok &= wName.fromOptional(cmdname);
+    // The first argument that does not convert: not UTF-8, or longer than
+    // the runtime takes an argument list (E2BIG).
+    int argError = 0;
     WideArgs wArgs;
     if (argv != NULL) {
         size_t count = 0;
@@ -533,11 +640,16 @@ intptr_t ml_spawnvp(int mode, const char *cmdname, const char *const *argv)
             wArgs[i] = static_cast<WCHAR *>(malloc(WideArgs::BufferBytes));
             if (wArgs[i] == NULL)
                 return -1;
-            ok &= ml_ConvertUTF8toUTF16(argv[i], wArgs[i], WideArgs::ConvertBytes);
+            if (!ml_ConvertUTF8toUTF16(argv[i], wArgs[i], WideArgs::ConvertBytes)) {
+                ok = 0;
+                if (argError == 0)
+                    argError = ml::refusalOf(argv[i]) == EILSEQ ? EILSEQ : E2BIG;
+            }
         }
     }
     if (!ok) {
         ml_Logger("ml_spawnvp has failed to convert at %d line, file: %s", ML_AT);
+        errno = wName.refusal() != 0 ? wName.refusal() : argError;
         return -1;
     }
     // The buffers are freed after this, keeping the runtime's last error.

@@ -10,6 +10,15 @@
 
 using ml::LastErrorKeeper;
 
+namespace {
+
+// Text that is not UTF-8 is refused (ERROR_NO_UNICODE_TRANSLATION), never
+// replaced: two names that differ only in such bytes would otherwise reach
+// the platform as one and the same name.
+const DWORD kFromUtf8Flags = MB_ERR_INVALID_CHARS;
+
+} // namespace
+
 extern "C" {
 
 int ml_ConvertMultiSzUTF8toUTF16(const char *in, int inLen, WCHAR *out, unsigned int outSize)
@@ -35,7 +44,7 @@ int ml_ConvertMultiSzUTF8toUTF16(const char *in, int inLen, WCHAR *out, unsigned
             out[0] = L'\0';
         return 1;
     }
-    if (MultiByteToWideChar(CP_UTF8, 0, in, inLen, out, static_cast<int>(outSize / 2)) == 0) {
+    if (MultiByteToWideChar(CP_UTF8, kFromUtf8Flags, in, inLen, out, static_cast<int>(outSize / 2)) == 0) {
         const DWORD error = GetLastError();
         ml_Logger("ml_ConvertMultiSzUTF8toUTF16 has failed to convert at %d line, file: %s. Error: %d", ML_AT,
                   static_cast<int>(error));
@@ -83,7 +92,8 @@ int ml_ConvertUTF16toUTF8(const WCHAR *in, char *out, int outSize)
 unsigned int ml_GetMultiSzUTF8toUTF16Size(const char *in, int inLen)
 {
     LastErrorKeeper keep;
-    return 2u * static_cast<unsigned int>(MultiByteToWideChar(CP_UTF8, 0, in, inLen, NULL, 0));
+    // Measured as the conversion converts: what it refuses measures 0.
+    return 2u * static_cast<unsigned int>(MultiByteToWideChar(CP_UTF8, kFromUtf8Flags, in, inLen, NULL, 0));
 }
 
 unsigned int ml_GetUTF8toUTF16Size(const char *in)
