@@ -392,6 +392,10 @@ TEST(EveryMember, NameTooLongFailsBeforeThePlatformInEachPosition)
             expectRecords(log, expected, where);
         }
     }
+    LogCapture log; // a name that is not UTF-8 is refused as well
+    EXPECT_TRUE(members[0].fails(std::vector<const char *>{"bad-\xFF", NULL}.data()));
+    EXPECT_EQ(DWORD(ERROR_NO_UNICODE_TRANSLATION), GetLastError());
+    expectRecords(log, {kNotUtf8Record, members[0].record});
 }
 
 // ---- Every output buffer at its exact size, one byte short and empty ---------

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <errno.h>
 #include <io.h>
 #include <shlobj.h>
 #include <shlwapi.h>
@@ -21,6 +22,7 @@ const char kGreek[] = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\
 const char kCjk[] = "\xE8\xA8\xAD\xE5\xAE\x9A";                                         // 設定
 const char kNullRecord[] = "ml_ConvertMultiSzUTF8toUTF16 input is NULL %d line, file: %s";
 const char kTooLongRecord[] = "ml_ConvertMultiSzUTF8toUTF16 has failed to convert at %d line, file: %s. Error: 122";
+const char kNotUtf8Record[] = "ml_ConvertMultiSzUTF8toUTF16 has failed to convert at %d line, file: %s. Error: 1113";
 
 // 2048 BMP characters: one unit too many for a conversion buffer.
 std::string tooLong() { return std::string(2048, 'a'); }
@@ -163,9 +165,13 @@ TEST_F(Profile, ValueThatFillsTheBufferOrMissesTheCallersSizeFails)
     SetLastError(kCallerError);
     EXPECT_EQ(0u, ml_GetPrivateProfileString("s", "absent", "75000", small, sizeof small, ini.c_str()));
     EXPECT_EQ(platformError, GetLastError());
+    // A buffer of no bytes receives nothing: a failure, not the value's count.
+    small[0] = 'Z';
+    EXPECT_EQ(0u, ml_GetPrivateProfileString("s", "absent", "75000", small, 0, ini.c_str()));
+    EXPECT_EQ('Z', small[0]);
 
     const std::vector<std::string> m = log.messages();
-    ASSERT_EQ(3u, m.size());
+    ASSERT_EQ(4u, m.size());
     EXPECT_TRUE(recordMatches(m[0], "GetPrivateProfileStringW has failed with error dwError=%d"));
     EXPECT_TRUE(recordMatches(m[2], "ml_GetPrivateProfileSectionNames has failed to convert 2 at %d line, file: %s"));
 }
@@ -254,10 +260,18 @@ TEST(CreatAndAccess, CreateAnEmptyFileAndTellWhetherItExists)
     EXPECT_EQ(DWORD(ERROR_INSUFFICIENT_BUFFER), GetLastError());
     EXPECT_EQ(-1, ml_access(tooLong().c_str(), 0));
     EXPECT_EQ(DWORD(ERROR_INSUFFICIENT_BUFFER), GetLastError());
+    // Names that differ only in bytes that are not UTF-8 are not one name
+    // with U+FFFD: neither is made.
+    for (const char *name : {"bad-\xFF.txt", "bad-\xFE.txt"})
+        EXPECT_TRUE(ml_creat(dir.file(name).c_str(), 0x180) == -1 && errno == EILSEQ &&
+                    GetLastError() == ERROR_NO_UNICODE_TRANSLATION);
+    EXPECT_EQ(-1, ml_access(dir.file("bad-\xEF\xBF\xBD.txt").c_str(), 0));
     expectRecords(log, {kNullRecord, "ml_creat has failed to convert at %d line, file: %s", kNullRecord,
                         "ml_access has failed to convert at %d line, file: %s", kTooLongRecord,
                         "ml_creat has failed to convert at %d line, file: %s", kTooLongRecord,
-                        "ml_access has failed to convert at %d line, file: %s"});
+                        "ml_access has failed to convert at %d line, file: %s", kNotUtf8Record,
+                        "ml_creat has failed to convert at %d line, file: %s", kNotUtf8Record,
+                        "ml_creat has failed to convert at %d line, file: %s"});
 }
 
 // ---- Folders and paths ------------------------------------------------------

@@ -307,9 +307,10 @@ TEST(Files, PathOfAboutSixHundredUnitsIsCreatedFoundAndRemoved)
 
 // ---- Names that do not convert --------------------------------------------------
 
-// Every converting member with a name that is too long, and the members whose
-// name is required with NULL: the failure value, the conversion's record and
-// the member's, and the conversion's last error (the caller's own for NULL).
+// Every converting member with a name that is too long or not UTF-8, and the
+// members whose name is required with NULL: the failure value, the
+// conversion's record and the member's, and the conversion's last error (the
+// caller's own for NULL).
 TEST(FileInputs, NamesThatDoNotConvertReturnTheFailureValue)
 {
     TempDir dir;
@@ -374,20 +375,27 @@ TEST(FileInputs, NamesThatDoNotConvertReturnTheFailureValue)
         {"ml_CreateDirectory has failed to convert", true, FALSE,
          [&](const char *n) { return (long long)ml_CreateDirectory(n, NULL); }},
     };
-    const std::string longName = tooLong();
+    const std::string longName = tooLong(), notUtf8 = dir.file("bad-\xFF");
+    const struct {
+        const char *name;
+        DWORD error;
+        const char *record;
+    } kinds[] = {{longName.c_str(), ERROR_INSUFFICIENT_BUFFER, kTooLongRecord},
+                 {NULL, kCallerError, kNullRecord},
+                 {notUtf8.c_str(), ERROR_NO_UNICODE_TRANSLATION, kNotUtf8Record}};
     for (const Case &c : cases) {
         SCOPED_TRACE(c.record);
-        for (bool null : {false, true}) {
-            if (null && !c.required)
+        for (const auto &kind : kinds) {
+            if (kind.name == NULL && !c.required)
                 continue;
             LogCapture log;
             SetLastError(kCallerError);
-            EXPECT_EQ(c.failure, c.call(null ? NULL : longName.c_str()));
-            EXPECT_EQ(null ? kCallerError : DWORD(ERROR_INSUFFICIENT_BUFFER), GetLastError());
-            expectRecords(log, {null ? kNullRecord : kTooLongRecord, std::string(c.record) + " at %d line, file: %s"});
+            EXPECT_EQ(c.failure, c.call(kind.name));
+            EXPECT_EQ(kind.error, GetLastError());
+            expectRecords(log, {kind.record, std::string(c.record) + " at %d line, file: %s"});
         }
     }
-    // Nothing was made or moved on the way.
+    // Nothing was made or moved on the way, under any name.
     WIN32_FIND_DATAW w;
     HANDLE all = FindFirstFileW(widen(dir.path() + "\\*").c_str(), &w);
     int entries = 1;

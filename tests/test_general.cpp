@@ -31,73 +31,88 @@ TEST(Runtime, IsMsvcrt)
 
 // ---- Required arguments -------------------------------------------------------
 
-TEST(RequiredArguments, NullFailsWithBothRecordsAndTheFailureValue)
+// Each member with an argument that is NULL, too long, not UTF-8, or both of
+// the last: the failure value, the conversion's records and its own, the
+// conversion's last error, and the errno that the runtime gives for such an
+// argument, which it is never shown.
+TEST(RequiredArguments, EachFailsWithTheRecordsTheFailureValueAndTheRuntimesErrno)
 {
     struct Row {
         const char *member;
-        std::function<bool()> failed; // the member returned its failure value
-        std::vector<std::string> records;
+        std::function<bool(const char *)> failed; // the member returned its failure value
+        std::string record;                        // its own, after the conversions' records
+        size_t conversions = 1;
     };
-    auto one = [](const char *member) {
-        return std::vector<std::string>{kNullRecord, std::string(member) + " has failed to convert at %d line, file: %s"};
-    };
+    auto own = [](const char *member) { return std::string(member) + " has failed to convert at %d line, file: %s"; };
     char buf[520];
     ml_stat_t st;
     ml_stati64_t st64;
     ml_finddata_t found;
     const std::vector<Row> rows = {
-        {"ml_chdir", [] { return ml_chdir(NULL) == -1; }, one("ml_chdir")},
-        {"ml_mkdir", [] { return ml_mkdir(NULL) == -1; }, one("ml_mkdir")},
-        {"ml_rmdir", [] { return ml_rmdir(NULL) == -1; }, one("ml_rmdir")},
-        {"ml_getenv", [] { return ml_getenv(NULL) == NULL; }, one("ml_getenv")},
-        {"ml_putenv", [] { return ml_putenv(NULL) == -1; }, one("ml_putenv")},
-        {"ml_fsopen name", [] { return ml_fsopen(NULL, "r", 0) == NULL; }, one("ml_fsopen")},
-        {"ml_fsopen mode", [] { return ml_fsopen("x", NULL, 0) == NULL; }, one("ml_fsopen")},
-        {"ml_fopen name", [] { return ml_fopen(NULL, "r") == NULL; }, one("ml_fopen")},
-        {"ml_fopen mode", [] { return ml_fopen("x", NULL) == NULL; }, one("ml_fopen")},
-        {"ml_freopen path", [] { return ml_freopen(NULL, "r", stdin) == NULL; }, one("ml_freopen")},
-        {"ml_freopen mode", [] { return ml_freopen("x", NULL, stdin) == NULL; }, one("ml_freopen")},
-        {"ml_popen command", [] { return ml_popen(NULL, "r") == NULL; }, one("ml_popen")},
-        {"ml_popen mode", [] { return ml_popen("cmd /c exit", NULL) == NULL; }, one("ml_popen")},
-        {"ml_chmod", [] { return ml_chmod(NULL, 0x180) == -1; }, one("ml_chmod")},
-        {"ml_creat", [] { return ml_creat(NULL, 0x180) == -1; }, one("ml_creat")},
-        {"ml_mktemp", [] { return ml_mktemp(NULL) == NULL; },
-         {kNullRecord, "ml_mktemp has failed to convert 1 at %d line, file: %s"}},
-        {"ml_access", [] { return ml_access(NULL, 0) == -1; }, one("ml_access")},
-        {"ml_remove", [] { return ml_remove(NULL) == -1; }, one("ml_remove")},
-        {"ml_rename old", [] { return ml_rename(NULL, "y") == -1; }, one("ml_rename")},
-        {"ml_rename new", [] { return ml_rename("x", NULL) == -1; }, one("ml_rename")},
-        {"ml_rename both", [] { return ml_rename(NULL, NULL) == -1; },
-         {kNullRecord, kNullRecord, "ml_rename has failed to convert at %d line, file: %s"}},
-        {"ml_unlink", [] { return ml_unlink(NULL) == -1; }, one("ml_unlink")},
-        {"ml_stat", [&] { return ml_stat(NULL, &st) == -1; }, one("ml_stat")},
-        {"ml_stati64", [&] { return ml_stati64(NULL, &st64) == -1ll; }, one("ml_stati64")},
-        {"ml_findfirst", [&] { return ml_findfirst(NULL, &found) == -1; },
-         {kNullRecord, "ml_findfirst has failed to convert 1 at %d line, file: %s"}},
-        {"ml_open", [] { return ml_open(NULL, _O_RDONLY) == -1; }, one("ml_open")},
-        {"ml_sopen", [] { return ml_sopen(NULL, _O_RDONLY, 0) == -1; }, one("ml_sopen")},
-        {"ml_fullpath", [&] { return ml_fullpath(buf, NULL, sizeof buf) == NULL; },
-         {kNullRecord, "ml_fullpath has failed to convert 1 at %d line, file: %s"}},
-        {"ml_makepath", [&] {
+        {"ml_chdir", [](const char *b) { return ml_chdir(b) == -1; }, own("ml_chdir")},
+        {"ml_mkdir", [](const char *b) { return ml_mkdir(b) == -1; }, own("ml_mkdir")},
+        {"ml_rmdir", [](const char *b) { return ml_rmdir(b) == -1; }, own("ml_rmdir")},
+        {"ml_getenv", [](const char *b) { return ml_getenv(b) == NULL; }, own("ml_getenv")},
+        {"ml_putenv", [](const char *b) { return ml_putenv(b) == -1; }, own("ml_putenv")},
+        {"ml_fsopen name", [](const char *b) { return ml_fsopen(b, "r", 0) == NULL; }, own("ml_fsopen")},
+        {"ml_fsopen mode", [](const char *b) { return ml_fsopen("x", b, 0) == NULL; }, own("ml_fsopen")},
+        {"ml_fopen name", [](const char *b) { return ml_fopen(b, "r") == NULL; }, own("ml_fopen")},
+        {"ml_fopen mode", [](const char *b) { return ml_fopen("x", b) == NULL; }, own("ml_fopen")},
+        {"ml_freopen path", [](const char *b) { return ml_freopen(b, "r", stdin) == NULL; }, own("ml_freopen")},
+        {"ml_freopen mode", [](const char *b) { return ml_freopen("x", b, stdin) == NULL; }, own("ml_freopen")},
+        {"ml_popen command", [](const char *b) { return ml_popen(b, "r") == NULL; }, own("ml_popen")},
+        {"ml_popen mode", [](const char *b) { return ml_popen("cmd /c exit", b) == NULL; }, own("ml_popen")},
+        {"ml_chmod", [](const char *b) { return ml_chmod(b, 0x180) == -1; }, own("ml_chmod")},
+        {"ml_creat", [](const char *b) { return ml_creat(b, 0x180) == -1; }, own("ml_creat")},
+        {"ml_mktemp", [](const char *b) { std::string t = b ? b : ""; return ml_mktemp(b ? &t[0] : NULL) == NULL; },
+         "ml_mktemp has failed to convert 1 at %d line, file: %s"},
+        {"ml_access", [](const char *b) { return ml_access(b, 0) == -1; }, own("ml_access")},
+        {"ml_remove", [](const char *b) { return ml_remove(b) == -1; }, own("ml_remove")},
+        {"ml_rename old", [](const char *b) { return ml_rename(b, "y") == -1; }, own("ml_rename")},
+        {"ml_rename new", [](const char *b) { return ml_rename("x", b) == -1; }, own("ml_rename")},
+        {"ml_rename both", [](const char *b) { return ml_rename(b, b) == -1; }, own("ml_rename"), 2},
+        {"ml_unlink", [](const char *b) { return ml_unlink(b) == -1; }, own("ml_unlink")},
+        {"ml_stat", [&](const char *b) { return ml_stat(b, &st) == -1; }, own("ml_stat")},
+        {"ml_stati64", [&](const char *b) { return ml_stati64(b, &st64) == -1ll; }, own("ml_stati64")},
+        {"ml_findfirst", [&](const char *b) { return ml_findfirst(b, &found) == -1; },
+         "ml_findfirst has failed to convert 1 at %d line, file: %s"},
+        {"ml_open", [](const char *b) { return ml_open(b, _O_RDONLY) == -1; }, own("ml_open")},
+        {"ml_sopen", [](const char *b) { return ml_sopen(b, _O_RDONLY, 0) == -1; }, own("ml_sopen")},
+        {"ml_fullpath", [&](const char *b) { return ml_fullpath(buf, b, sizeof buf) == NULL; },
+         "ml_fullpath has failed to convert 1 at %d line, file: %s"},
+        {"ml_makepath", [&](const char *b) {
              strcpy(buf, "untouched");
-             ml_makepath(buf, NULL, "d", "n", "e");
+             ml_makepath(buf, b, "d", "n", "e");
              return strcmp(buf, "untouched") == 0;
          },
-         {kNullRecord, "ml_makepath has failed to convert 2 at %d line, file: %s"}},
-        {"ml_system", [] { return ml_system(NULL) == -1; }, one("ml_system")},
+         "ml_makepath has failed to convert 2 at %d line, file: %s"},
+        {"ml_system", [](const char *b) { return ml_system(b) == -1; }, own("ml_system")},
     };
-    for (const Row &row : rows) {
-        LogCapture log;
-        SetLastError(kCallerError);
-        errno = 0;
-        EXPECT_TRUE(row.failed()) << row.member;
-        EXPECT_EQ(kCallerError, GetLastError()) << row.member;
-        EXPECT_EQ(0, errno) << row.member;
-        const std::vector<std::string> m = log.messages();
-        ASSERT_EQ(row.records.size(), m.size()) << row.member;
-        for (size_t i = 0; i < m.size(); ++i)
-            EXPECT_TRUE(recordMatches(m[i], row.records[i])) << row.member << ": " << m[i];
-    }
+    const std::string longText = tooLong(), bad = "bad-\xFF.txt", both = longText + "\xFF";
+    const struct {
+        const char *text;
+        int error;         // errno
+        DWORD lastError;   // the conversion's
+        const char *record;
+    } kinds[] = {
+        {NULL, EINVAL, kCallerError, kNullRecord},
+        {longText.c_str(), ENAMETOOLONG, ERROR_INSUFFICIENT_BUFFER, kTooLongRecord},
+        {bad.c_str(), EILSEQ, ERROR_NO_UNICODE_TRANSLATION, kNotUtf8Record},
+        {both.c_str(), EILSEQ, ERROR_INSUFFICIENT_BUFFER, kTooLongRecord},
+    };
+    for (const Row &row : rows)
+        for (const auto &kind : kinds) {
+            SCOPED_TRACE(std::string(row.member) + " with errno " + std::to_string(kind.error));
+            LogCapture log;
+            SetLastError(kCallerError);
+            errno = 0;
+            EXPECT_TRUE(row.failed(kind.text));
+            EXPECT_EQ(kind.lastError, GetLastError());
+            EXPECT_EQ(kind.error, errno);
+            std::vector<std::string> records(row.conversions, kind.record);
+            records.push_back(row.record);
+            expectRecords(log, records);
+        }
 }
 
 // ---- Argument vectors and child programs --------------------------------------
@@ -175,8 +190,10 @@ TEST_F(Spawn, ArgumentOf1024UnitsStartsNothing)
     SetLastError(kCallerError);
     EXPECT_EQ(-1, ml_spawnvp(_P_WAIT, child.c_str(), argv));
     EXPECT_EQ(DWORD(ERROR_INSUFFICIENT_BUFFER), GetLastError());
+    EXPECT_EQ(E2BIG, errno); // an argument list too long for the runtime
     EXPECT_EQ(-1, ml_access(marker.c_str(), 0));
     EXPECT_EQ(-1, ml_spawnvp(_P_WAIT, tooLong().c_str(), touch));
+    EXPECT_EQ(ENAMETOOLONG, errno);
     EXPECT_EQ(-1, ml_access(marker.c_str(), 0));
     expectRecords(log, {kTooLongRecord, "ml_spawnvp has failed to convert at %d line, file: %s", kTooLongRecord,
                         "ml_spawnvp has failed to convert at %d line, file: %s"});
@@ -229,4 +246,50 @@ TEST(Environment, NonAsciiValueSetAndReadBackAsUtf16)
     EXPECT_EQ(NULL, ml_getenv(tooLong().c_str()));
     expectRecords(log, {kTooLongRecord, "ml_putenv has failed to convert at %d line, file: %s", kTooLongRecord,
                         "ml_getenv has failed to convert at %d line, file: %s"});
+}
+
+// Values of any length, from the runtime's own; Windows' answers to a size
+// query and a missing name; the runtime's error numbers. (The exact fit is
+// among the guarded buffers.)
+TEST(Environment, SafeReadersDeliverValuesLongerThanAConversionBuffer)
+{
+    const std::string name = std::string("ML_TEST_S_") + kCjk, value = std::string(3000, 'v') + kGreek;
+    ASSERT_EQ(0, _wputenv((widen(name) + L"=" + widen(value)).c_str()));
+    const size_t need = value.size() + 1;
+    std::vector<char> buf(need);
+    char *b = buf.data();
+    const struct {
+        const char *name;
+        char *buffer;
+        size_t size, required;
+        errno_t result, error, dup; // returned, in errno, and by ml_dupenv_s
+    } rows[] = {
+        {name.c_str(), NULL, 0, need, 0, 0, 0},             // a size query
+        {name.c_str(), b, need, need, 0, 0, 0},             // delivered
+        {name.c_str(), b, need - 1, need, ERANGE, 0, 0},    // does not fit: ""
+        {"ML_TEST_NONE", b, need, 0, 0, 0, 0},              // missing: ""
+        {name.c_str(), b, 0, 0, EINVAL, EINVAL, 0},         // a buffer of no bytes
+        {name.c_str(), NULL, 4, 0, EINVAL, EINVAL, 0},      // a size without a buffer
+        {"bad-\xFF", b, need, 0, EILSEQ, EILSEQ, EILSEQ},   // a name that is not UTF-8
+        {NULL, b, need, 0, EINVAL, EINVAL, EINVAL},
+    };
+    LogCapture log;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(&row - rows);
+        size_t required = 99, size = 99;
+        char *block = b;
+        errno = 0;
+        EXPECT_EQ(row.result, ml_getenv_s(&required, row.buffer, row.size, row.name));
+        EXPECT_EQ(row.error, errno);
+        EXPECT_EQ(row.required, required);
+        EXPECT_TRUE(row.buffer == NULL || row.size == 0 || (row.result == 0 && row.required ? value == b : !*b));
+        EXPECT_EQ(row.dup, ml_dupenv_s(&block, &size, row.name));
+        EXPECT_TRUE(row.name == name.c_str() ? block != NULL && value == block : block == NULL);
+        EXPECT_EQ(row.name == name.c_str() ? need : 0, size);
+        free(block);
+    }
+    EXPECT_EQ(EINVAL, ml_getenv_s(NULL, b, need, name.c_str()));
+    EXPECT_EQ(EINVAL, ml_dupenv_s(NULL, NULL, name.c_str()));
+    EXPECT_EQ(8u, log.messages().size()); // two for each name refused
+    _wputenv((widen(name) + L"=").c_str());
 }

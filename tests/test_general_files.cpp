@@ -306,6 +306,7 @@ TEST(Status, RecordsHaveTheRuntimesLayout)
     writeFileBytes(path, "12345");
     const ml_time_t now = timeNow();
     Guarded<ml_stat_t> st;
+    Guarded<ml_stati64_t> st64;
     EXPECT_EQ(0, ml_stat(path.c_str(), &st.record));
     EXPECT_EQ(5, st.record.st_size);
     EXPECT_EQ(_S_IFREG, st.record.st_mode & _S_IFMT);
@@ -313,6 +314,13 @@ TEST(Status, RecordsHaveTheRuntimesLayout)
     EXPECT_TRUE(st.intact());
     EXPECT_EQ(0, ml_stat(dir.path().c_str(), &st.record));
     EXPECT_EQ(_S_IFDIR, st.record.st_mode & _S_IFMT);
+    // A folder with a trailing backslash is refused by both members, as by _stat.
+    errno = 0;
+    EXPECT_EQ(-1, ml_stat((dir.path() + "\\").c_str(), &st.record));
+    EXPECT_EQ(ENOENT, errno);
+    errno = 0;
+    EXPECT_EQ(-1, ml_stati64((dir.path() + "\\").c_str(), &st64.record));
+    EXPECT_EQ(ENOENT, errno);
 
     // A sparse file past 4 GiB shows the 64-bit size.
     const std::string big = dir.file(std::string(kCjk) + ".big");
@@ -322,7 +330,6 @@ TEST(Status, RecordsHaveTheRuntimesLayout)
     end.QuadPart = 0x100000005ll;
     const bool sized = SetFilePointerEx(h, end, NULL, FILE_BEGIN) && SetEndOfFile(h);
     CloseHandle(h);
-    Guarded<ml_stati64_t> st64;
     EXPECT_EQ(0, ml_stati64(big.c_str(), &st64.record));
     if (sized) {
         EXPECT_EQ(0x100000005ll, st64.record.st_size);
@@ -359,13 +366,14 @@ TEST(Mktemp, ReplacesTheXsWithinTheTemplate)
     EXPECT_STREQ("noxs", plain);
     EXPECT_TRUE(log.messages().empty());
 
-    // A byte that is not UTF-8 comes back as three: more than the template
-    // holds, so it is refused rather than written past its end.
+    // A byte that is not UTF-8 is refused before the runtime sees it (it
+    // would come back as three, more than the template holds).
     Guarded<char[8]> bad;
     memcpy(bad.record, "\xFFXXXXXX", 8);
     EXPECT_EQ(NULL, ml_mktemp(bad.record));
     EXPECT_TRUE(bad.intact());
-    expectRecords(log, {kToUtf8Record, "ml_mktemp has failed to convert 2 at %d line, file: %s"});
+    EXPECT_EQ(0, memcmp(bad.record, "\xFFXXXXXX", 8));
+    expectRecords(log, {kNotUtf8Record, "ml_mktemp has failed to convert 1 at %d line, file: %s"});
 }
 
 // ---- Current folder and full paths --------------------------------------------

@@ -6,6 +6,8 @@
 #include <limits.h>
 #include <string.h>
 
+#include <functional>
+
 #include "general/GeneralTest.h"
 
 using namespace general;
@@ -157,6 +159,75 @@ TEST(Gets, NeverWritesPastItsBound)
     EXPECT_EQ(ERANGE, errors[4]);
     EXPECT_EQ("last", lines[5]);
     EXPECT_EQ("(null)", lines[6]); // end of input
+}
+
+// An argument list, to hand through std::function.
+struct ArgList {
+    va_list list;
+};
+
+// Hands the arguments after print to it as one list.
+static void withList(const std::function<void(ArgList &)> *print, ...)
+{
+    ArgList args;
+    va_start(args.list, print);
+    (*print)(args);
+    va_end(args.list);
+}
+
+// One format gives one text, whichever member prints it: all of them are
+// msvcrt's own formatter (three-digit exponents, %I64d).
+TEST(Formatted, EveryMemberFormatsAsTheRuntime)
+{
+    const char *format = "%e|%I64d|%s";
+    const double value = 12345.678;
+    const long long big = -1234567890123ll;
+    const std::string expected = std::string("1.234568e+004|-1234567890123|") + kGreek;
+    TempDir dir;
+    const std::string path = dir.file("printed.txt");
+    char buf[128];
+    const std::vector<std::pair<const char *, std::function<std::string()>>> members = {
+        {"ml_sprintf", [&] { ml_sprintf(buf, format, value, big, kGreek); return std::string(buf); }},
+        {"ml_snprintf", [&] { ml_snprintf(buf, sizeof buf, format, value, big, kGreek); return std::string(buf); }},
+        {"ml_vsprintf", [&] {
+             const std::function<void(ArgList &)> print = [&](ArgList &a) { ml_vsprintf(buf, format, a.list); };
+             withList(&print, value, big, kGreek);
+             return std::string(buf);
+         }},
+        {"ml_vsnprintf", [&] {
+             const std::function<void(ArgList &)> print = [&](ArgList &a) { ml_vsnprintf(buf, sizeof buf, format, a.list); };
+             withList(&print, value, big, kGreek);
+             return std::string(buf);
+         }},
+        {"ml_printf", [&] {
+             StdoutCapture out;
+             ml_printf(format, value, big, kGreek);
+             fflush(stdout);
+             return out.text();
+         }},
+        {"ml_vprintf", [&] {
+             StdoutCapture out;
+             const std::function<void(ArgList &)> print = [&](ArgList &a) { ml_vprintf(format, a.list); };
+             withList(&print, value, big, kGreek);
+             fflush(stdout);
+             return out.text();
+         }},
+        {"ml_fprintf", [&] {
+             FILE *f = ml_fopen(path.c_str(), "w");
+             ml_fprintf(f, format, value, big, kGreek);
+             fclose(f);
+             return readFileBytes(path);
+         }},
+        {"ml_vfprintf", [&] {
+             FILE *f = ml_fopen(path.c_str(), "w");
+             const std::function<void(ArgList &)> print = [&](ArgList &a) { ml_vfprintf(f, format, a.list); };
+             withList(&print, value, big, kGreek);
+             fclose(f);
+             return readFileBytes(path);
+         }},
+    };
+    for (const auto &m : members)
+        EXPECT_EQ(expected, m.second()) << m.first;
 }
 
 TEST(Formatted, Utf8BytesPassThroughUnchanged)

@@ -178,6 +178,7 @@ TEST(GuardedBuffers, RuntimeMembersFitExactlyAndFailOneByteShort)
     const std::wstring fullW = hereW + L"\\x";
     WCHAR *argv[] = {const_cast<WCHAR *>(kGreek2W), NULL};
     const std::string full = narrow(fullW);
+    _wputenv((std::wstring(L"ML_GUARDED=") + kGreek2W).c_str());
 
     const std::vector<Row> rows = {
         // The runtime writes UTF-16 into the buffer first: it must take that.
@@ -191,6 +192,12 @@ TEST(GuardedBuffers, RuntimeMembersFitExactlyAndFailOneByteShort)
          [&](char *b, size_t n) {
              unsigned int size = unsigned(n);
              return ml_getArgv(argv, 0, b, &size) == 4;
+         },
+         withZero(kGreek2), true},
+        {"ml_getenv_s", 5,
+         [&](char *b, size_t n) {
+             size_t required = 0;
+             return ml_getenv_s(&required, b, n, "ML_GUARDED") == 0 && required == 5;
          },
          withZero(kGreek2), true},
         {"ml_makepath", 260,

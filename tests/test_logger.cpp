@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include <errno.h>
 #include <sys/timeb.h>
 #include <time.h>
 
@@ -31,17 +32,21 @@ std::vector<std::string> lines(const std::string &text)
 
 } // namespace
 
+// Standard output is the program's own: the line goes to standard error.
 TEST(Logger, FallsBackToOneConsoleLineWhileTheLogIsClosedOrOpening)
 {
     ASSERT_EQ(NULL, g_pFileLogger);
-    StdoutCapture out;
+    StdoutCapture out, err(2);
     SetLastError(0x4321);
+    errno = 0x21;
     ml_Logger("lost %d", 1);
     EXPECT_EQ(0x4321u, GetLastError());
+    EXPECT_EQ(0x21, errno);
     g_pFileLogger = ML_LOGGER_OPENING;
     ml_Logger("lost too");
     g_pFileLogger = NULL;
-    EXPECT_EQ("ml_Logger g_pFileLogger is NULL" "ml_Logger g_pFileLogger is NULL", out.text());
+    EXPECT_EQ("", out.text());
+    EXPECT_EQ("ml_Logger g_pFileLogger is NULL\n" "ml_Logger g_pFileLogger is NULL\n", err.text());
 }
 
 TEST(Logger, RecordTakesTwoLinesWithTheLocalTimeAndMilliseconds)

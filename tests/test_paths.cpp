@@ -205,7 +205,7 @@ TEST(CurrentDirectory, SizeQueryWithoutABufferAndAFolderTooLong)
     GetModuleFileNameW(NULL, self, MAX_PATH);
     const std::wstring command = L"\"\"" + std::wstring(self) +
                                  L"\" --gtest_also_run_disabled_tests "
-                                 L"--gtest_filter=CurrentDirectoryChild.DISABLED_FolderTooLong\"";
+                                 L"--gtest_filter=CurrentDirectoryChild.DISABLED_FolderTooLong 2>&1\"";
     FILE *child = _wpopen(command.c_str(), L"r");
     ASSERT_NE(static_cast<FILE *>(NULL), child);
     std::string output;
@@ -213,9 +213,9 @@ TEST(CurrentDirectory, SizeQueryWithoutABufferAndAFolderTooLong)
     while (fgets(chunk, sizeof chunk, child) != NULL)
         output += chunk;
     EXPECT_EQ(0, _pclose(child)) << output;
-    // One record (no log is open in the child: the console line), 0 and
-    // the platform's code for a buffer too small.
-    EXPECT_NE(std::string::npos, output.find("ml_Logger g_pFileLogger is NULLresult=0 error=122\n")) << output;
+    // One record (no log is open in the child: the line on standard error),
+    // 0 and the platform's code for a buffer too small.
+    EXPECT_NE(std::string::npos, output.find("ml_Logger g_pFileLogger is NULL\nresult=0 error=122\n")) << output;
 }
 
 // Run only by the test above, in a process of its own, which ends without

@@ -377,6 +377,13 @@ TEST_F(Registry, NameMembersAndPassThroughs)
         ASSERT_EQ(size_t(row.conversions + 1), m.size()) << row.member;
         EXPECT_EQ(0u, m.back().find(row.member + std::string(" has failed to convert"))) << m.back();
     }
+    {
+        LogCapture log; // a name that is not UTF-8 is refused, not made under another name
+        L = "bad-\xFF";
+        EXPECT_EQ(-1, rows[1].call());
+        EXPECT_EQ(DWORD(ERROR_NO_UNICODE_TRANSLATION), GetLastError());
+    }
+    EXPECT_NE(ERROR_SUCCESS, RegOpenKeyExW(key, L"bad-\xFFFD", 0, KEY_READ, &k));
 
     // The working paths, with non-ASCII names.
     EXPECT_EQ(ERROR_SUCCESS, ml_RegCreateKeyEx(key, kGreek, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &k, &disposition));

@@ -365,7 +365,12 @@ TEST(Conversion, AnInputThatDoesNotConvertFailsWithTheMembersRecord)
     SetLastError(kCallerError);
     EXPECT_FALSE(ml_GetServiceKeyName(NULL, NULL, buf, &size));
     EXPECT_EQ(kCallerError, GetLastError());
-    expectRecords(log, {kNullRecord, "ml_GetServiceKeyName has failed to convert 1 at %d line, file: %s"});
+    // A name that is not UTF-8 never reaches the platform as another name.
+    EXPECT_EQ(NULL, ml_RegisterEventSource(NULL, "bad-\xFF"));
+    EXPECT_EQ(DWORD(ERROR_NO_UNICODE_TRANSLATION), GetLastError());
+    expectRecords(log, {kNullRecord, "ml_GetServiceKeyName has failed to convert 1 at %d line, file: %s",
+                        "ml_ConvertMultiSzUTF8toUTF16 has failed to convert at %d line, file: %s. Error: 1113",
+                        "ml_RegisterEventSource has failed to convert at %d line, file: %s"});
 }
 
 // ---- Device setup ------------------------------------------------------------------

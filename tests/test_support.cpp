@@ -63,6 +63,21 @@ TEST(Utf8ToUtf16, CharacterOutsideTheBmpTakesTwoUnits)
     EXPECT_EQ(1u, log.messages().size());
 }
 
+// Text that is not UTF-8 is refused, never replaced (two such names would
+// reach the platform as one), and measured as refused: an encoded surrogate,
+// a list cut within a character.
+TEST(Utf8ToUtf16, TextThatIsNotUtf8IsRefused)
+{
+    LogCapture log;
+    WideOut out;
+    for (const std::string &text : {std::string("\xED\xA0\x80", 3), std::string("a\0\xCE", 3)}) {
+        EXPECT_EQ(0, ml_ConvertMultiSzUTF8toUTF16(text.data(), 3, out.units, 4096));
+        EXPECT_EQ(DWORD(ERROR_NO_UNICODE_TRANSLATION), GetLastError());
+        EXPECT_EQ(0u, ml_GetMultiSzUTF8toUTF16Size(text.data(), 3));
+    }
+    EXPECT_EQ(2u, log.messages().size());
+}
+
 TEST(Utf8ToUtf16, EqualAndNullPointersEachHaveTheirRecordAndKeepTheLastError)
 {
     LogCapture log;

@@ -176,6 +176,37 @@ TEST(CommandLine, BlockIsOneByteLongerThanItsUtf8Size)
     free(line);
 }
 
+// The platform's split in UTF-8, in one block of exactly the pointers, a
+// closing NULL and the texts; a line may be as long as a process's own.
+TEST(CommandLine, SplitsAsThePlatformIntoOneUtf8Block)
+{
+    char *own = ml_GetCommandLine();
+    const std::string longest(32767, 'a');
+    const std::vector<std::string> lines = {
+        own, "p \"a b\" c\\\\\\\"d e\\\\f", std::string("p ") + kGreek + " \"" + kCjk + " \xF0\x9F\x98\x80\"", "", longest};
+    free(own);
+    for (const std::string &line : lines) {
+        SCOPED_TRACE(line.substr(0, 40));
+        int argc = -1, wideArgc = -1;
+        char **argv = ml_CommandLineToArgv(line.c_str(), &argc);
+        WCHAR **wide = CommandLineToArgvW(widen(line).c_str(), &wideArgc);
+        ASSERT_TRUE(argv != NULL && argc == wideArgc);
+        size_t bytes = (argc + 1) * sizeof(char *);
+        for (int i = 0; i < argc; bytes += strlen(argv[i++]) + 1)
+            EXPECT_TRUE(narrow(wide[i]) == argv[i]) << i;
+        EXPECT_TRUE(argv[argc] == NULL && LocalSize(argv) == bytes);
+        LocalFree(argv);
+        LocalFree(wide);
+    }
+    LogCapture log;
+    int count;
+    EXPECT_EQ(nullptr, ml_CommandLineToArgv((longest + "a").c_str(), &count));
+    EXPECT_EQ(DWORD(ERROR_INSUFFICIENT_BUFFER), GetLastError());
+    expectRecords(log, {kTooLongRecord, failed("ml_CommandLineToArgv", " 1")});
+    EXPECT_EQ(nullptr, ml_CommandLineToArgv("p", NULL));
+    EXPECT_EQ(DWORD(ERROR_INVALID_PARAMETER), GetLastError());
+}
+
 // ---- Libraries and modules --------------------------------------------------------
 
 TEST(Modules, LoadFindAndNameModules)
@@ -353,6 +384,10 @@ TEST(InputTexts, UnconvertibleArgumentsGiveTheFailureValue)
             EXPECT_EQ(kCallerError, GetLastError());
             expectRecords(log, {kNullRecord, failed(member.c_str(), step.c_str())});
         }
+        LogCapture log;
+        EXPECT_TRUE(row.fails("bad-\xFF"));
+        EXPECT_EQ(DWORD(ERROR_NO_UNICODE_TRANSLATION), GetLastError());
+        expectRecords(log, {kNotUtf8Record, failed(member.c_str(), step.c_str())});
     }
 }
 

@@ -1,4 +1,5 @@
-/* The whole MultiLanguage library. */
+/** @file
+ * The whole MultiLanguage library. */
 #ifndef ML_H
 #define ML_H
 

@@ -1,4 +1,5 @@
-/* The Win32 side of the face: every mlWin* header. */
+/** @file
+ * The Win32 side of the face: every mlWin* header. */
 #ifndef ML_WIN_H
 #define ML_WIN_H
 

@@ -6,6 +6,7 @@
 #include <MultiLanguage/mlSupport.h>
 #include <MultiLanguage/mlLogger.h>
 
+#include <errno.h>
 #include <stdlib.h>
 
 // Source line and file of the statement that writes a record.
@@ -28,6 +29,19 @@ private:
     DWORD m_value;
 };
 
+// The errno that the runtime gives for an argument whose conversion has
+// just failed: EINVAL for NULL, EILSEQ for text that is not UTF-8 (also when
+// it is too long as well, which the platform reports first), ENAMETOOLONG
+// for text too long for its buffer. The last error is kept.
+inline int refusalOf(const char *utf8)
+{
+    if (utf8 == NULL)
+        return EINVAL;
+    if (GetLastError() == ERROR_NO_UNICODE_TRANSLATION || ml_GetUTF8toUTF16Size(utf8) == 0)
+        return EILSEQ;
+    return ENAMETOOLONG;
+}
+
 // One conversion buffer on the stack (4096 bytes, 2048 UTF-16 units): the
 // UTF-16 form of a UTF-8 argument, or the UTF-16 result of a platform call
 // on its way back to UTF-8. Left uninitialised until used.
@@ -35,14 +49,15 @@ class Wide {
 public:
     enum { Bytes = ML_CONV_BUF_BYTES, Units = ML_CONV_BUF_UNITS };
 
-    Wide() : m_null(false) {}
+    Wide() : m_null(false), m_refusal(0) {}
 
     // A required argument: a NULL one fails in the conversion, which writes
     // its own record.
     bool from(const char *utf8)
     {
         m_null = false;
-        return ml_ConvertUTF8toUTF16(utf8, m_buf, Bytes) != 0;
+        m_refusal = ml_ConvertUTF8toUTF16(utf8, m_buf, Bytes) != 0 ? 0 : refusalOf(utf8);
+        return m_refusal == 0;
     }
 
     // An optional argument: NULL passes on as NULL, unconverted.
@@ -54,6 +69,9 @@ public:
         }
         return from(utf8);
     }
+
+    // After a failed conversion, the errno for it (refusalOf); else 0.
+    int refusal() const { return m_refusal; }
 
     // The argument for the wide call: the converted text, or NULL.
     const WCHAR *arg() const { return m_null ? NULL : m_buf; }
@@ -70,6 +88,7 @@ public:
 private:
     WCHAR m_buf[Units];
     bool m_null;
+    int m_refusal;
 };
 
 // A caller's byte buffer as the output of a wide call that writes UTF-16

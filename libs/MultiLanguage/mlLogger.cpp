@@ -1,6 +1,7 @@
 // The process-wide failure log: one record per call of ml_Logger.
 #include <MultiLanguage/mlLogger.h>
 
+#include <errno.h>
 #include <stdarg.h>
 #include <stdio.h>
 #include <string.h>
@@ -45,9 +46,16 @@ void endAtCharacter(char *msg, size_t end)
 extern "C" void ml_Logger(const char *format, ...)
 {
     ml::LastErrorKeeper keep;
+    // A record leaves errno to the caller too, as it was.
+    const int entryErrno = errno;
     FILE *const log = g_pFileLogger;
     if (log == NULL || log == ML_LOGGER_OPENING) {
-        printf("ml_Logger g_pFileLogger is NULL");
+        // Standard output belongs to the program; the diagnostic goes where
+        // diagnostics go, a line of its own (nowhere in a GUI program), and
+        // at once: the runtime buffers a redirected standard error too.
+        fputs("ml_Logger g_pFileLogger is NULL\n", stderr);
+        fflush(stderr);
+        errno = entryErrno;
         return;
     }
 
@@ -73,4 +81,5 @@ extern "C" void ml_Logger(const char *format, ...)
     EnterCriticalSection(&g_csFileLogger);
     fprintf(log, "%.19s.%hu %s %s\n", timeText, now.millitm, yearAndBreak, message);
     LeaveCriticalSection(&g_csFileLogger);
+    errno = entryErrno;
 }

@@ -22,6 +22,7 @@ const char kGreek[] = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\
 const char kCjk[] = "\xE8\xA8\xAD\xE5\xAE\x9A";                                         // 設定
 const char kNullRecord[] = "ml_ConvertMultiSzUTF8toUTF16 input is NULL %d line, file: %s";
 const char kTooLongRecord[] = "ml_ConvertMultiSzUTF8toUTF16 has failed to convert at %d line, file: %s. Error: 122";
+const char kNotUtf8Record[] = "ml_ConvertMultiSzUTF8toUTF16 has failed to convert at %d line, file: %s. Error: 1113";
 const char kInPlaceRecord[] = "ml_ConvertInBufUTF16toUTF8 has failed to convert at %d line, file: %s";
 const char kInPlaceTooBigRecord[] =
     "ml_ConvertInBufUTF16toUTF8 has failed to convert (buffer larger than ML_MAX_CHAR)at %d line, file: %s";

@@ -18,6 +18,7 @@ namespace network {
 const DWORD kCallerError = 0x1234;
 const char kGreek[] = "\xCE\x95\xCE\xBB\xCE\xBB\xCE\xB7\xCE\xBD\xCE\xB9\xCE\xBA\xCE\xAC"; // Ελληνικά
 const char kTooLongRecord[] = "ml_ConvertMultiSzUTF8toUTF16 has failed to convert at %d line, file: %s. Error: 122";
+const char kNotUtf8Record[] = "ml_ConvertMultiSzUTF8toUTF16 has failed to convert at %d line, file: %s. Error: 1113";
 
 // 2048 characters of the Basic Multilingual Plane: one unit too many for a
 // conversion buffer.

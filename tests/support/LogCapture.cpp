@@ -92,20 +92,22 @@ bool recordMatches(const std::string &record, const std::string &format)
     return std::regex_match(record, std::regex(pattern));
 }
 
-StdoutCapture::StdoutCapture() : m_path(tempFile(L"mlo")), m_saved(-1)
+StdoutCapture::StdoutCapture(int fd) : m_path(tempFile(L"mlo")), m_fd(fd), m_saved(-1)
 {
     fflush(stdout);
-    m_saved = _dup(1);
-    const int fd = _wopen(m_path.c_str(), _O_WRONLY | _O_TRUNC | _O_CREAT, 0600);
-    _dup2(fd, 1);
-    _close(fd);
+    fflush(stderr);
+    m_saved = _dup(m_fd);
+    const int file = _wopen(m_path.c_str(), _O_WRONLY | _O_TRUNC | _O_CREAT, 0600);
+    _dup2(file, m_fd);
+    _close(file);
 }
 
 void StdoutCapture::restore()
 {
     if (m_saved >= 0) {
         fflush(stdout);
-        _dup2(m_saved, 1);
+        fflush(stderr);
+        _dup2(m_saved, m_fd);
         _close(m_saved);
         m_saved = -1;
     }

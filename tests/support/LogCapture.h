@@ -30,17 +30,18 @@ private:
 // "%d line, file: %s" part left out, for comparisons that ignore where.
 bool recordMatches(const std::string &record, const std::string &format);
 
-// Captures what the process writes on standard output between construction
-// and text().
+// Captures what the process writes on standard output (or standard error,
+// descriptor 2) between construction and text().
 class StdoutCapture {
 public:
-    StdoutCapture();
+    explicit StdoutCapture(int fd = 1);
     ~StdoutCapture();
     std::string text();
 
 private:
     void restore();
     std::wstring m_path;
+    int m_fd;
     int m_saved;
 };
 

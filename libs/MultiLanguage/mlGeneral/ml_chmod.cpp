@@ -8,6 +8,7 @@ int ml_chmod(const char *filename, int pmode)
     Wide wName;
     if (!wName.from(filename)) {
         ml_Logger("ml_chmod has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wName});
         return -1;
     }
     return _wchmod(wName.arg(), pmode);

@@ -8,6 +8,7 @@ intptr_t ml_findfirst(const char *filespec, ml_finddata_t *fileinfo)
     Wide wSpec;
     if (!wSpec.from(filespec)) {
         ml_Logger("ml_findfirst has failed to convert 1 at %d line, file: %s", ML_AT);
+        refuse({&wSpec});
         return -1;
     }
     ml_wfinddata_t found;

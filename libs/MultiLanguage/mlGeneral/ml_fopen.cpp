@@ -11,6 +11,7 @@ FILE *ml_fopen(const char *filename, const char *mode)
     ok &= wMode.from(mode);
     if (!ok) {
         ml_Logger("ml_fopen has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wName, &wMode});
         return NULL;
     }
     return _wfopen(wName.arg(), wMode.arg());

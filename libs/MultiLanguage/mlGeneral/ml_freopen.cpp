@@ -11,6 +11,7 @@ FILE *ml_freopen(const char *path, const char *mode, FILE *stream)
     ok &= wMode.from(mode);
     if (!ok) {
         ml_Logger("ml_freopen has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wPath, &wMode});
         return NULL;
     }
     return _wfreopen(wPath.arg(), wMode.arg(), stream);

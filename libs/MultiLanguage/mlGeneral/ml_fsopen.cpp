@@ -11,6 +11,7 @@ FILE *ml_fsopen(const char *filename, const char *mode, int shflag)
     ok &= wMode.from(mode);
     if (!ok) {
         ml_Logger("ml_fsopen has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wName, &wMode});
         return NULL;
     }
     return _wfsopen(wName.arg(), wMode.arg(), shflag);

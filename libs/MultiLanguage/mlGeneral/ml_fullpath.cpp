@@ -8,6 +8,7 @@ char *ml_fullpath(char *absPath, const char *relPath, size_t maxLength)
     Wide wRelative;
     if (!wRelative.from(relPath)) {
         ml_Logger("ml_fullpath has failed to convert 1 at %d line, file: %s", ML_AT);
+        refuse({&wRelative});
         return NULL;
     }
     InPlace path(absPath, maxLength);

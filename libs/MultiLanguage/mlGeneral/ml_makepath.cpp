@@ -13,6 +13,7 @@ void ml_makepath(char *path, const char *drive, const char *dir, const char *fna
     ok &= wExt.from(ext);
     if (!ok) {
         ml_Logger("ml_makepath has failed to convert 2 at %d line, file: %s", ML_AT);
+        refuse({&wDrive, &wDir, &wName, &wExt});
         return;
     }
     // The runtime composes without a bound: the drive letter and its colon,
@@ -22,12 +23,16 @@ void ml_makepath(char *path, const char *drive, const char *dir, const char *fna
     Wide composed;
     if (most > static_cast<size_t>(Wide::Units)) {
         ml_Logger("ml_makepath has failed to convert 1 at %d line, file: %s", ML_AT);
+        errno = ENAMETOOLONG;
         return;
     }
     _wmakepath(composed.out(), wDrive.arg(), wDir.arg(), wName.arg(), wExt.arg());
-    // Only the UTF-8 result reaches the caller, and only when it fits.
-    if (ml_GetUTF16toUTF8Size(composed.arg()) > kPathPartBytes || !composed.to(path, kPathPartBytes))
+    // Only the UTF-8 result reaches the caller, and only when it fits; a
+    // member without a result says so in errno alone.
+    if (ml_GetUTF16toUTF8Size(composed.arg()) > kPathPartBytes || !composed.to(path, kPathPartBytes)) {
         ml_Logger("ml_makepath has failed to convert 1 at %d line, file: %s", ML_AT);
+        errno = ENAMETOOLONG;
+    }
 }
 
 } // extern "C"

@@ -8,6 +8,7 @@ char *ml_mktemp(char *templ)
     Wide name;
     if (!name.from(templ)) {
         ml_Logger("ml_mktemp has failed to convert 1 at %d line, file: %s", ML_AT);
+        refuse({&name});
         return NULL;
     }
     const WCHAR *made = _wmktemp(name.out());

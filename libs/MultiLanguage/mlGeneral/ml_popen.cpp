@@ -11,6 +11,7 @@ FILE *ml_popen(const char *command, const char *mode)
     ok &= wMode.from(mode);
     if (!ok) {
         ml_Logger("ml_popen has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wCommand, &wMode});
         return NULL;
     }
     return _wpopen(wCommand.arg(), wMode.arg());

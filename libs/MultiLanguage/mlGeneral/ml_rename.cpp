@@ -11,6 +11,7 @@ int ml_rename(const char *oldname, const char *newname)
     ok &= wNew.from(newname);
     if (!ok) {
         ml_Logger("ml_rename has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wOld, &wNew});
         return -1;
     }
     return _wrename(wOld.arg(), wNew.arg());

@@ -8,6 +8,7 @@ int ml_sopen(const char *filename, int oflag, int shflag, ...)
     Wide wName;
     if (!wName.from(filename)) {
         ml_Logger("ml_sopen has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wName});
         return -1;
     }
     if (oflag & _O_CREAT) {

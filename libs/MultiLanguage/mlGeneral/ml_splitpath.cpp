@@ -8,6 +8,7 @@ void ml_splitpath(const char *path, char *drive, char *dir, char *fname, char *e
     Wide wPath;
     if (!wPath.fromOptional(path)) {
         ml_Logger("ml_splitpath has failed to convert 2 at %d line, file: %s", ML_AT);
+        refuse({&wPath});
         return;
     }
     // Given NULL the runtime writes no parts at all, which would leave

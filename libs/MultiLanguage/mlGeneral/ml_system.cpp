@@ -8,6 +8,7 @@ int ml_system(const char *command)
     Wide wCommand;
     if (!wCommand.from(command)) {
         ml_Logger("ml_system has failed to convert at %d line, file: %s", ML_AT);
+        refuse({&wCommand});
         return -1;
     }
     return _wsystem(wCommand.arg());

@@ -3,6 +3,8 @@
 
 extern "C" {
 
-int ml_vprintf(const char *format, va_list args) { return vprintf(format, args); }
+// msvcrt's own formatter, called by name: the C++ headers route the plain
+// name to MinGW's, whose text differs from ml_snprintf's ("e+04", not "e+004").
+int ml_vprintf(const char *format, va_list args) { return __ms_vprintf(format, args); }
 
 } // extern "C"

@@ -16,6 +16,8 @@
 #include <string.h>
 #include <wchar.h>
 
+#include <initializer_list>
+
 #include "mlFacade.h"
 
 using ml::InPlace;
@@ -41,7 +43,28 @@ namespace {
 #ifdef _WIN64
 inline intptr_t wideFindFirst(const wchar_t *pattern, ml_wfinddata_t *found) { return _wfindfirst64i32(pattern, found); }
 inline int wideFindNext(intptr_t handle, ml_wfinddata_t *found) { return _wfindnext64i32(handle, found); }
-inline int wideStat(const wchar_t *path, ml_stat_t *buffer) { return _wstat64i32(path, buffer); }
+// _wstat64i32 accepts a folder written with a trailing backslash, where
+// _wstat64, the narrow _stat64i32 and Windows refuse it: the plain record is
+// taken from the 64-bit one, as the narrow function does.
+inline int wideStat(const wchar_t *path, ml_stat_t *buffer)
+{
+    struct _stat64 full;
+    const int result = _wstat64(path, &full);
+    if (result == 0) {
+        buffer->st_dev = full.st_dev;
+        buffer->st_ino = full.st_ino;
+        buffer->st_mode = full.st_mode;
+        buffer->st_nlink = full.st_nlink;
+        buffer->st_uid = full.st_uid;
+        buffer->st_gid = full.st_gid;
+        buffer->st_rdev = full.st_rdev;
+        buffer->st_size = static_cast<_off_t>(full.st_size);
+        buffer->st_atime = full.st_atime;
+        buffer->st_mtime = full.st_mtime;
+        buffer->st_ctime = full.st_ctime;
+    }
+    return result;
+}
 inline int wideStati64(const wchar_t *path, ml_stati64_t *buffer) { return _wstat64(path, buffer); }
 inline int handleStat(int fd, ml_stat_t *buffer) { return _fstat64i32(fd, buffer); }
 inline char *timeText(const ml_time_t *time) { return _ctime64(time); }
@@ -53,6 +76,17 @@ inline int wideStati64(const wchar_t *path, ml_stati64_t *buffer) { return _wsta
 inline int handleStat(int fd, ml_stat_t *buffer) { return _fstat32(fd, buffer); }
 inline char *timeText(const ml_time_t *time) { return _ctime32(time); }
 #endif
+
+// A member whose argument did not convert never calls the runtime; errno
+// then tells what the runtime tells of the first such argument.
+inline void refuse(std::initializer_list<const Wide *> inputs)
+{
+    for (const Wide *input : inputs)
+        if (input->refusal() != 0) {
+            errno = input->refusal();
+            return;
+        }
+}
 
 // Bytes that ml_splitpath and ml_makepath write into each caller's part.
 const int kPathPartBytes = 260;

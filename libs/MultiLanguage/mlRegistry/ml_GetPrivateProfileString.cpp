@@ -18,7 +18,7 @@ DWORD ml_GetPrivateProfileString(const char *section, const char *key, const cha
         ml_Logger("GetPrivateProfileStringW has failed with error dwError=%d", static_cast<int>(GetLastError()));
         return 0;
     }
-    if (!value.to(out, ml::clampSize(size))) {
+    if (!ml::toCaller(value.out(), out, size)) {
         ml_Logger("ml_GetPrivateProfileSectionNames has failed to convert 2 at %d line, file: %s", ML_AT);
         return 0;
     }

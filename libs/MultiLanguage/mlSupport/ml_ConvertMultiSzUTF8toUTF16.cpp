@@ -26,7 +26,7 @@ int ml_ConvertMultiSzUTF8toUTF16(const char *in, int inLen, WCHAR *out, unsigned
             out[0] = L'\0';
         return 1;
     }
-    if (MultiByteToWideChar(CP_UTF8, 0, in, inLen, out, static_cast<int>(outSize / 2)) == 0) {
+    if (MultiByteToWideChar(CP_UTF8, kFromUtf8Flags, in, inLen, out, static_cast<int>(outSize / 2)) == 0) {
         const DWORD error = GetLastError();
         ml_Logger("ml_ConvertMultiSzUTF8toUTF16 has failed to convert at %d line, file: %s. Error: %d", ML_AT,
                   static_cast<int>(error));

@@ -6,7 +6,8 @@ extern "C" {
 unsigned int ml_GetMultiSzUTF8toUTF16Size(const char *in, int inLen)
 {
     LastErrorKeeper keep;
-    return 2u * static_cast<unsigned int>(MultiByteToWideChar(CP_UTF8, 0, in, inLen, NULL, 0));
+    // Measured as the conversion converts: what it refuses measures 0.
+    return 2u * static_cast<unsigned int>(MultiByteToWideChar(CP_UTF8, kFromUtf8Flags, in, inLen, NULL, 0));
 }
 
 } // extern "C"

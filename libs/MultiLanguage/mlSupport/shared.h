@@ -13,6 +13,15 @@
 
 using ml::LastErrorKeeper;
 
+namespace {
+
+// Text that is not UTF-8 is refused (ERROR_NO_UNICODE_TRANSLATION), never
+// replaced: two names that differ only in such bytes would otherwise reach
+// the platform as one and the same name.
+const DWORD kFromUtf8Flags = MB_ERR_INVALID_CHARS;
+
+} // namespace
+
 // Puts the converted text over the caller's buffer: the text, then zeros up
 // to size, so all size bytes have defined content.
 inline void copyBack(void *buf, const void *work, unsigned int textBytes, unsigned int size)

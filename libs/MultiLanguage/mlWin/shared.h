@@ -5,6 +5,7 @@
 #include <MultiLanguage/mlWin.h>
 
 #include <psapi.h>
+#include <shellapi.h>
 #include <shlwapi.h>
 #include <stdlib.h>
 #include <string.h>
@@ -19,6 +20,10 @@ using ml::toCaller;
 using ml::Wide;
 
 namespace {
+
+// The longest command line a process can have, with its zero: what
+// ml_CommandLineToArgv takes.
+const int kCommandLineUnits = 32768;
 
 // Units of the smaller wide buffers: event names, module paths of another
 // process, byte-size texts.
