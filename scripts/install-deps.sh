@@ -13,6 +13,9 @@ command -v xauth >/dev/null                        || need+=(xauth)
 command -v cmake >/dev/null                        || need+=(cmake)
 command -v python3 >/dev/null                      || need+=(python3)
 [ -f /usr/src/googletest/CMakeLists.txt ]          || need+=(googletest)
+command -v doxygen >/dev/null                      || need+=(doxygen)
+command -v pkg-config >/dev/null                   || need+=(pkg-config)
+command -v unzip >/dev/null                        || need+=(unzip)
 
 if [ ${#need[@]} -eq 0 ]; then
   exit 0

@@ -616,3 +616,25 @@ TEST_F(ToolResources, VersionBlockNamesTheProgram)
     EXPECT_EQ(L"<absent>", text(L"CompanyName"));
     EXPECT_EQ(L"<absent>", text(L"LegalTrademarks"));
 }
+
+TEST_F(ToolResources, ManifestThemesScalesListsWindowsVersionsAndRunsAsInvoker)
+{
+    const std::string manifest = resource(1 /* CREATEPROCESS_MANIFEST_RESOURCE_ID */, 24 /* RT_MANIFEST */);
+    ASSERT_FALSE(manifest.empty());
+    const char *const parts[] = {
+        // Common controls 6: themed controls.
+        "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+        // System DPI awareness, in the older and the newer form.
+        ">true</dpiAware>",
+        ">system</dpiAwareness>",
+        // Windows 7, 8, 8.1, 10 and 11.
+        "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
+        "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
+        "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",
+        "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}",
+        // No elevation.
+        "<requestedExecutionLevel level=\"asInvoker\"",
+    };
+    for (const char *part : parts)
+        EXPECT_NE(std::string::npos, manifest.find(part)) << part;
+}

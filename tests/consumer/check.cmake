@@ -1,6 +1,9 @@
-# Installs the built library into a fresh prefix, builds the consumer
-# against it with the same toolchain and runs it under Wine.
-# cmake -DBUILD=... -DSOURCE=... -DWORK=... -DTOOLCHAIN=... -DEMULATOR=... -P check.cmake
+# Installs the built library into a fresh prefix (or, given ARCHIVE, makes
+# the release archive and unpacks it into one), builds the consumer against
+# it with the same toolchain and runs it under Wine; from the archive also a
+# second time, compiled with the flags that pkg-config gives.
+# cmake -DBUILD=... -DSOURCE=... -DWORK=... -DTOOLCHAIN=... -DEMULATOR=... [-DARCHIVE=<name> -DCC=...] -P check.cmake
+cmake_minimum_required(VERSION 3.20)
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 
@@ -12,18 +15,48 @@ function(step)
   set(step_output "${out}" PARENT_SCOPE)
 endfunction()
 
-step(${CMAKE_COMMAND} --install "${BUILD}" --prefix "${WORK}/prefix")
-foreach(f include/MultiLanguage/ml.h include/MultiLanguage/mlSupport.h lib/libMultiLanguage.a
-          lib/cmake/MultiLanguage/MultiLanguageConfig.cmake lib/cmake/MultiLanguage/MultiLanguageTargets.cmake)
-  if(NOT EXISTS "${WORK}/prefix/${f}")
-    message(FATAL_ERROR "not installed: ${f}")
+function(run_consumer exe)
+  step(${EMULATOR} "${exe}")
+  if(NOT step_output MATCHES "consumer ok")
+    message(FATAL_ERROR "${exe} said: ${step_output}")
+  endif()
+  message(STATUS "${exe}: ${step_output}")
+endfunction()
+
+set(expected include/MultiLanguage/ml.h include/MultiLanguage/mlSupport.h lib/libMultiLanguage.a
+    lib/cmake/MultiLanguage/MultiLanguageConfig.cmake lib/cmake/MultiLanguage/MultiLanguageTargets.cmake)
+if(ARCHIVE)
+  file(REMOVE "${BUILD}/${ARCHIVE}.zip")
+  execute_process(COMMAND ${CMAKE_CPACK_COMMAND} -G ZIP WORKING_DIRECTORY "${BUILD}" RESULT_VARIABLE rc
+                  OUTPUT_VARIABLE out ERROR_VARIABLE out)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "cpack failed (${rc}):\n${out}")
+  endif()
+  file(ARCHIVE_EXTRACT INPUT "${BUILD}/${ARCHIVE}.zip" DESTINATION "${WORK}/unpacked")
+  set(prefix "${WORK}/unpacked/${ARCHIVE}")
+  list(APPEND expected lib/pkgconfig/multilanguage.pc share/doc/MultiLanguage/html/index.html
+       share/doc/MultiLanguage/html/unlike.html bin/TapeModeSettings.exe)
+else()
+  set(prefix "${WORK}/prefix")
+  step(${CMAKE_COMMAND} --install "${BUILD}" --prefix "${prefix}")
+endif()
+foreach(f IN LISTS expected)
+  if(NOT EXISTS "${prefix}/${f}")
+    message(FATAL_ERROR "not in ${prefix}: ${f}")
   endif()
 endforeach()
+
 step(${CMAKE_COMMAND} -S "${SOURCE}" -B "${WORK}/build" "-DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN}"
-     "-DCMAKE_PREFIX_PATH=${WORK}/prefix" -DCMAKE_BUILD_TYPE=Release)
+     "-DCMAKE_PREFIX_PATH=${prefix}" -DCMAKE_BUILD_TYPE=Release)
 step(${CMAKE_COMMAND} --build "${WORK}/build")
-step(${EMULATOR} "${WORK}/build/consumer.exe")
-if(NOT step_output MATCHES "consumer ok")
-  message(FATAL_ERROR "the consumer said: ${step_output}")
+run_consumer("${WORK}/build/consumer.exe")
+
+if(ARCHIVE)
+  # Only the archive's .pc file, none of the host's.
+  set(ENV{PKG_CONFIG_PATH} "${prefix}/lib/pkgconfig")
+  set(ENV{PKG_CONFIG_LIBDIR} "${prefix}/lib/pkgconfig")
+  step(pkg-config --static --cflags --libs multilanguage)
+  separate_arguments(flags UNIX_COMMAND "${step_output}")
+  step(${CC} -O2 "${SOURCE}/consumer.c" ${flags} -static -Wl,--gc-sections -o "${WORK}/consumer-pc.exe")
+  run_consumer("${WORK}/consumer-pc.exe")
 endif()
-message(STATUS "${step_output}")

@@ -1,0 +1,18 @@
+// Files, folders, drives and paths, in UTF-8.
+#include "shared.h"
+
+extern "C" {
+
+HANDLE ml_CreateFile(const char *fileName, DWORD access, DWORD shareMode, LPSECURITY_ATTRIBUTES security,
+                     DWORD creationDisposition, DWORD flagsAndAttributes, HANDLE templateFile)
+{
+    Wide wFile;
+    if (!wFile.from(fileName)) {
+        ml_Logger("ml_CreateFile has failed to convert at %d line, file: %s", ML_AT);
+        return INVALID_HANDLE_VALUE;
+    }
+    return CreateFileW(wFile.arg(), access, shareMode, security, creationDisposition, flagsAndAttributes,
+                       templateFile);
+}
+
+} // extern "C"

@@ -1,0 +1,16 @@
+// Files, folders, drives and paths, in UTF-8.
+#include "shared.h"
+
+extern "C" {
+
+BOOL ml_DeleteFile(const char *fileName)
+{
+    Wide wFile;
+    if (!wFile.from(fileName)) {
+        ml_Logger("ml_DeleteFile has failed to convert at %d line, file: %s", ML_AT);
+        return FALSE;
+    }
+    return DeleteFileW(wFile.arg());
+}
+
+} // extern "C"

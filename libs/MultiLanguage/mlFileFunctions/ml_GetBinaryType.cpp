@@ -1,0 +1,16 @@
+// Files, folders, drives and paths, in UTF-8.
+#include "shared.h"
+
+extern "C" {
+
+BOOL ml_GetBinaryType(const char *applicationName, LPDWORD binaryType)
+{
+    Wide wName;
+    if (!wName.from(applicationName)) {
+        ml_Logger("ml_GetBinaryType has failed to convert at %d line, file: %s", ML_AT);
+        return FALSE;
+    }
+    return GetBinaryTypeW(wName.arg(), binaryType);
+}
+
+} // extern "C"

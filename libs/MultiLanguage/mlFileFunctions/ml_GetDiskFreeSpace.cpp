@@ -1,0 +1,17 @@
+// Files, folders, drives and paths, in UTF-8.
+#include "shared.h"
+
+extern "C" {
+
+BOOL ml_GetDiskFreeSpace(const char *rootPath, LPDWORD sectorsPerCluster, LPDWORD bytesPerSector,
+                         LPDWORD freeClusters, LPDWORD totalClusters)
+{
+    Wide wRoot;
+    if (!wRoot.fromOptional(rootPath)) {
+        ml_Logger("ml_GetDiskFreeSpace has failed to convert at %d line, file: %s", ML_AT);
+        return FALSE;
+    }
+    return GetDiskFreeSpaceW(wRoot.arg(), sectorsPerCluster, bytesPerSector, freeClusters, totalClusters);
+}
+
+} // extern "C"

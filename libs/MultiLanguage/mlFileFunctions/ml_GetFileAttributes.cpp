@@ -1,0 +1,16 @@
+// Files, folders, drives and paths, in UTF-8.
+#include "shared.h"
+
+extern "C" {
+
+DWORD ml_GetFileAttributes(const char *fileName)
+{
+    Wide wFile;
+    if (!wFile.from(fileName)) {
+        ml_Logger("ml_GetFileAttributes has failed to convert at %d line, file: %s", ML_AT);
+        return INVALID_FILE_ATTRIBUTES;
+    }
+    return GetFileAttributesW(wFile.arg());
+}
+
+} // extern "C"

@@ -1,0 +1,16 @@
+// Files, folders, drives and paths, in UTF-8.
+#include "shared.h"
+
+extern "C" {
+
+BOOL ml_SetFileAttributes(const char *fileName, DWORD attributes)
+{
+    Wide wFile;
+    if (!wFile.from(fileName)) {
+        ml_Logger("ml_SetFileAttributes has failed to convert at %d line, file: %s", ML_AT);
+        return FALSE;
+    }
+    return SetFileAttributesW(wFile.arg(), attributes);
+}
+
+} // extern "C"

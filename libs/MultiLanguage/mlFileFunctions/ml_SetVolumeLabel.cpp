@@ -1,0 +1,19 @@
+// Files, folders, drives and paths, in UTF-8.
+#include "shared.h"
+
+extern "C" {
+
+BOOL ml_SetVolumeLabel(const char *rootPath, const char *volumeName)
+{
+    Wide wRoot, wName;
+    bool converted = wRoot.fromOptional(rootPath);
+    if (!wName.fromOptional(volumeName))
+        converted = false;
+    if (!converted) {
+        ml_Logger("ml_SetVolumeLabel has failed to convert at %d line, file: %s", ML_AT);
+        return FALSE;
+    }
+    return SetVolumeLabelW(wRoot.arg(), wName.arg());
+}
+
+} // extern "C"

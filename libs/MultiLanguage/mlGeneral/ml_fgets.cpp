@@ -1,0 +1,8 @@
+// The C runtime (msvcrt) with UTF-8 names.
+#include "shared.h"
+
+extern "C" {
+
+char *ml_fgets(char *buffer, int count, FILE *stream) { return fgets(buffer, count, stream); }
+
+} // extern "C"

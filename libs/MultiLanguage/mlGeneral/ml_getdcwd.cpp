@@ -1,0 +1,18 @@
+// The C runtime (msvcrt) with UTF-8 names.
+#include "shared.h"
+
+extern "C" {
+
+char *ml_getdcwd(int drive, char *buffer, int size)
+{
+    InPlace folder(buffer, size);
+    if (!folder.took(_wgetdcwd(drive, folder.out(), size / 2)))
+        return NULL;
+    if (!folder.toUtf8()) {
+        ml_Logger("ml_getdcwd has failed to convert at %d line, file: %s", ML_AT);
+        return NULL;
+    }
+    return buffer;
+}
+
+} // extern "C"

@@ -1,0 +1,14 @@
+// The C runtime (msvcrt) with UTF-8 names.
+#include "shared.h"
+
+extern "C" {
+
+char *ml_itoa10(char *buffer, int value)
+{
+    if (buffer == NULL)
+        return NULL;
+    ml_sprintf(buffer, "%.10d", value);
+    return buffer;
+}
+
+} // extern "C"

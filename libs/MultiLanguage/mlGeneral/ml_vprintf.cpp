@@ -1,0 +1,10 @@
+// The C runtime (msvcrt) with UTF-8 names.
+#include "shared.h"
+
+extern "C" {
+
+// msvcrt's own formatter, called by name: the C++ headers route the plain
+// name to MinGW's, whose text differs from ml_snprintf's ("e+04", not "e+004").
+int ml_vprintf(const char *format, va_list args) { return __ms_vprintf(format, args); }
+
+} // extern "C"

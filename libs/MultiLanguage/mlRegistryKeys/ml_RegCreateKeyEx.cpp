@@ -1,0 +1,20 @@
+// Registry keys and values, in UTF-8.
+#include "shared.h"
+
+extern "C" {
+
+LONG ml_RegCreateKeyEx(HKEY key, const char *subKey, DWORD reserved, const char *className, DWORD options,
+                       REGSAM access, LPSECURITY_ATTRIBUTES security, PHKEY result, LPDWORD disposition)
+{
+    Wide wSubKey, wClass;
+    bool ok = wSubKey.fromOptional(subKey);
+    ok = wClass.fromOptional(className) && ok;
+    if (!ok) {
+        ml_Logger("ml_RegCreateKeyEx has failed to convert at %d line, file: %s", ML_AT);
+        return -1;
+    }
+    return RegCreateKeyExW(key, wSubKey.arg(), reserved, const_cast<WCHAR *>(wClass.arg()), options, access,
+                           security, result, disposition);
+}
+
+} // extern "C"

@@ -1,0 +1,16 @@
+// Registry keys and values, in UTF-8.
+#include "shared.h"
+
+extern "C" {
+
+LONG ml_RegSaveKey(HKEY key, const char *file, LPSECURITY_ATTRIBUTES security)
+{
+    Wide wFile;
+    if (!wFile.fromOptional(file)) {
+        ml_Logger("ml_RegSaveKey has failed to convert at %d line, file: %s", ML_AT);
+        return -1;
+    }
+    return RegSaveKeyW(key, wFile.arg(), security);
+}
+
+} // extern "C"

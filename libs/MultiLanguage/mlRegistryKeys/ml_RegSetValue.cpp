@@ -1,0 +1,20 @@
+// Registry keys and values, in UTF-8.
+#include "shared.h"
+
+extern "C" {
+
+LONG ml_RegSetValue(HKEY key, const char *subKey, DWORD type, const char *data, DWORD size)
+{
+    Wide wSubKey, wData;
+    bool ok = wSubKey.fromOptional(subKey);
+    ok = wData.fromOptional(data) && ok;
+    if (!ok) {
+        ml_Logger("ml_RegSetValue has failed to convert at %d line, file: %s", ML_AT);
+        return -1;
+    }
+    if (data != NULL)
+        size = static_cast<DWORD>((wcslen(wData.arg()) + 1) * sizeof(WCHAR));
+    return RegSetValueW(key, wSubKey.arg(), type, wData.arg(), size);
+}
+
+} // extern "C"

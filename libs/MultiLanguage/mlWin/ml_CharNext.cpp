@@ -1,0 +1,18 @@
+// Processes, synchronisation, environment and windows, in UTF-8.
+#include "shared.h"
+
+extern "C" {
+
+char *ml_CharNext(const char *p)
+{
+    if (p == NULL || *p == '\0')
+        return const_cast<char *>(p);
+    const int bytes = ml_GetUTF8CharBytes(p);
+    // A sequence cut short by the terminator ends at the terminator.
+    int i = 1;
+    while (i < bytes && p[i] != '\0')
+        ++i;
+    return const_cast<char *>(p + i);
+}
+
+} // extern "C"

@@ -1,0 +1,16 @@
+// Processes, synchronisation, environment and windows, in UTF-8.
+#include "shared.h"
+
+extern "C" {
+
+HANDLE ml_CreateEvent(LPSECURITY_ATTRIBUTES attributes, BOOL manualReset, BOOL initialState, const char *name)
+{
+    Wide wName;
+    if (!wName.fromOptional(name)) {
+        ml_Logger("ml_CreateEvent has failed to convert at %d line, file: %s", ML_AT);
+        return NULL;
+    }
+    return CreateEventW(attributes, manualReset, initialState, wName.arg());
+}
+
+} // extern "C"

@@ -1,0 +1,16 @@
+// Processes, synchronisation, environment and windows, in UTF-8.
+#include "shared.h"
+
+extern "C" {
+
+HMODULE ml_LoadLibrary(const char *fileName)
+{
+    Wide wName;
+    if (!wName.from(fileName)) {
+        ml_Logger("ml_LoadLibrary has failed to convert at %d line, file: %s", ML_AT);
+        return NULL;
+    }
+    return LoadLibraryW(wName.arg());
+}
+
+} // extern "C"

@@ -1,0 +1,16 @@
+// Processes, synchronisation, environment and windows, in UTF-8.
+#include "shared.h"
+
+extern "C" {
+
+HMODULE ml_LoadLibraryEx(const char *fileName, HANDLE file, DWORD flags)
+{
+    Wide wName;
+    if (!wName.from(fileName)) {
+        ml_Logger("ml_LoadLibraryEx has failed to convert at %d line, file: %s", ML_AT);
+        return NULL;
+    }
+    return LoadLibraryExW(wName.arg(), file, flags);
+}
+
+} // extern "C"

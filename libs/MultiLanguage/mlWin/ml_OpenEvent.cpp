@@ -1,0 +1,16 @@
+// Processes, synchronisation, environment and windows, in UTF-8.
+#include "shared.h"
+
+extern "C" {
+
+HANDLE ml_OpenEvent(DWORD access, BOOL inheritHandle, const char *name)
+{
+    WCHAR wName[kShortUnits];
+    if (name != NULL && !ml_ConvertUTF8toUTF16(name, wName, sizeof wName)) {
+        ml_Logger("ml_OpenEvent has failed to convert at %d line, file: %s", ML_AT);
+        return NULL;
+    }
+    return OpenEventW(access, inheritHandle, name != NULL ? wName : NULL);
+}
+
+} // extern "C"

@@ -1,0 +1,16 @@
+// Processes, synchronisation, environment and windows, in UTF-8.
+#include "shared.h"
+
+extern "C" {
+
+HANDLE ml_OpenMutex(DWORD access, BOOL inheritHandle, const char *name)
+{
+    Wide wName;
+    if (!wName.fromOptional(name)) {
+        ml_Logger("ml_CreateMutex has failed to convert at %d line, file: %s", ML_AT);
+        return NULL;
+    }
+    return OpenMutexW(access, inheritHandle, wName.arg());
+}
+
+} // extern "C"

@@ -1,0 +1,16 @@
+// Processes, synchronisation, environment and windows, in UTF-8.
+#include "shared.h"
+
+extern "C" {
+
+BOOL ml_SetWindowText(HWND window, const char *text)
+{
+    Wide wText;
+    if (!wText.from(text)) {
+        ml_Logger("ml_SetWindowText has failed to convert at %d line, file: %s", ML_AT);
+        return FALSE;
+    }
+    return SetWindowTextW(window, wText.arg());
+}
+
+} // extern "C"

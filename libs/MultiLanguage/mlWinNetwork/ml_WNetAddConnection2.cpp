@@ -1,0 +1,41 @@
+// Accounts, security, network and time zone, in UTF-8.
+#include "shared.h"
+
+extern "C" {
+
+DWORD ml_WNetAddConnection2(const NETRESOURCEA *resource, const char *password, const char *userName, DWORD flags)
+{
+    Wide wPassword, wUser;
+    int ok = 1;
+    ok &= wPassword.fromOptional(password);
+    ok &= wUser.fromOptional(userName);
+    if (!ok) {
+        ml_Logger("ml_WNetAddConnection2 has failed to convert 1 at %d line, file: %s", ML_AT);
+        return static_cast<DWORD>(-1);
+    }
+
+    NETRESOURCEW wide;
+    memset(&wide, 0, sizeof wide);
+    Wide wComment, wLocal, wProvider, wRemote;
+    if (resource != NULL) {
+        wide.dwScope = resource->dwScope;
+        wide.dwType = resource->dwType;
+        wide.dwDisplayType = resource->dwDisplayType;
+        wide.dwUsage = resource->dwUsage;
+        ok &= wComment.fromOptional(resource->lpComment);
+        ok &= wLocal.fromOptional(resource->lpLocalName);
+        ok &= wProvider.fromOptional(resource->lpProvider);
+        ok &= wRemote.fromOptional(resource->lpRemoteName);
+        if (!ok) {
+            ml_Logger("ml_WNetAddConnection2 has failed to convert 2 at %d line, file: %s", ML_AT);
+            return static_cast<DWORD>(-1);
+        }
+        wide.lpComment = const_cast<LPWSTR>(wComment.arg());
+        wide.lpLocalName = const_cast<LPWSTR>(wLocal.arg());
+        wide.lpProvider = const_cast<LPWSTR>(wProvider.arg());
+        wide.lpRemoteName = const_cast<LPWSTR>(wRemote.arg());
+    }
+    return WNetAddConnection2W(resource != NULL ? &wide : NULL, wPassword.arg(), wUser.arg(), flags);
+}
+
+} // extern "C"
