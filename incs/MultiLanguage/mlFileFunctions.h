@@ -21,7 +21,7 @@ BOOL ml_PathAppend(char *path, const char *more);
  * folder in UTF-8. Returns the platform's HRESULT, or -1 when the folder
  * does not convert. A negative result leaves path untouched.
  *
- * @unlike SHGetFolderPathA: path must take 4096 bytes, not MAX_PATH, since
+ * @unlike_files SHGetFolderPathA: path must take 4096 bytes, not MAX_PATH, since
  * the UTF-8 form of a folder of MAX_PATH characters may be longer. */
 HRESULT ml_SHGetFolderPath(HWND owner, int csidl, HANDLE token, DWORD flags, char *path);
 
@@ -39,7 +39,7 @@ BOOL ml_CreateDirectory(const char *path, LPSECURITY_ATTRIBUTES attributes);
  * back unchanged, with its last error. "Optional" names may be NULL and are
  * passed on as NULL.
  *
- * @unlike CreateFileA and the other A functions that take a path: a name of
+ * @unlike_files CreateFileA and the other A functions that take a path: a name of
  * up to 2047 UTF-16 units reaches the wide function, where they stop at
  * MAX_PATH with ERROR_FILENAME_EXCED_RANGE (206); a name of 2048 units or
  * more gives the member's failure value and ERROR_INSUFFICIENT_BUFFER (122).
@@ -52,7 +52,7 @@ BOOL ml_CreateDirectory(const char *path, LPSECURITY_ATTRIBUTES attributes);
  * or 0 when a name does not convert, the path does not fit buffer, or the
  * path needs more than 2048 units (last error ERROR_INSUFFICIENT_BUFFER).
  *
- * @unlike SearchPathA: counts UTF-16 units, not bytes, also without a
+ * @unlike_files SearchPathA: counts UTF-16 units, not bytes, also without a
  * buffer; a buffer too small gives 0, not the size needed. */
 DWORD ml_SearchPath(const char *path, const char *fileName, const char *extension, DWORD size, char *buffer,
                     char **filePart);
@@ -67,7 +67,7 @@ BOOL ml_GetFileSecurity(const char *fileName, SECURITY_INFORMATION requested, PS
  * does not convert. */
 BOOL ml_MoveFile(const char *existingName, const char *newName);
 /** @copydoc ml_MoveFile
- * @unlike MoveFileExA: a NULL new name gives FALSE instead of marking the
+ * @unlike_files MoveFileExA: a NULL new name gives FALSE instead of marking the
  * file for deletion at restart. */
 BOOL ml_MoveFileEx(const char *existingName, const char *newName, DWORD flags);
 BOOL ml_CopyFile(const char *existingName, const char *newName, BOOL failIfExists);
@@ -155,7 +155,7 @@ DWORD ml_GetCurrentDirectory(DWORD size, char *buffer);
  * small (a record then), or 0 when the platform fails or the name does not
  * convert. The last error is the wide function's.
  *
- * @unlike QueryDosDeviceA: a NULL or too small target returns the size the
+ * @unlike_files QueryDosDeviceA: a NULL or too small target returns the size the
  * list needs, not 0 with ERROR_INSUFFICIENT_BUFFER. */
 DWORD ml_QueryDosDevice(const char *deviceName, char *target, DWORD size);
 

@@ -92,7 +92,7 @@ int ml_rmdir(const char *path);
  * NULL). Do not free it, and do not keep it across a change of the
  * environment. NULL also when the name does not convert.
  *
- * @unlike getenv: returns the value's UTF-16 text (wchar_t), not a narrow
+ * @unlike_runtime getenv: returns the value's UTF-16 text (wchar_t), not a narrow
  * string. */
 wchar_t *ml_getenv(const char *name);
 
@@ -113,7 +113,7 @@ wchar_t *ml_getenv(const char *name);
  * in errno, after the records. Like _wgetenv, it reads the runtime's copy of
  * the environment (ml_putenv changes it; SetEnvironmentVariable after the
  * runtime's first read does not).
- * @unlike getenv_s: a name that is not UTF-8 is refused with EILSEQ, where
+ * @unlike_runtime getenv_s: a name that is not UTF-8 is refused with EILSEQ, where
  * getenv_s looks for its bytes and answers 0 for a variable it cannot find. */
 errno_t ml_getenv_s(size_t *required, char *buffer, size_t size, const char *name);
 
@@ -127,7 +127,7 @@ errno_t ml_getenv_s(size_t *required, char *buffer, size_t size, const char *nam
  * NULL; ENOMEM when the block cannot be allocated; a name that does not
  * convert returns the errno of the family's rule above, also in errno, after
  * the records.
- * @unlike _dupenv_s: a name that is not UTF-8 is refused with EILSEQ, as in
+ * @unlike_runtime _dupenv_s: a name that is not UTF-8 is refused with EILSEQ, as in
  * ml_getenv_s. */
 errno_t ml_dupenv_s(char **buffer, size_t *size, const char *name);
 
@@ -208,7 +208,7 @@ int ml_sopen(const char *filename, int oflag, int shflag, ...);
  * NULL buffer yields NULL after the records (nothing is allocated for the
  * caller).
  *
- * @unlike _getcwd, _getdcwd and _fullpath: the buffer must hold the UTF-16
+ * @unlike_runtime _getcwd, _getdcwd and _fullpath: the buffer must hold the UTF-16
  * form, a size above 2048 bytes gives NULL, and a NULL buffer gives NULL
  * instead of a block allocated for the caller. */
 char *ml_getcwd(char *buffer, int size);
@@ -229,7 +229,7 @@ void ml_splitpath(const char *path, char *drive, char *dir, char *fname, char *e
 /** _wsystem; -1 when the command does not convert (NULL included, so the
  * question whether a command interpreter exists is not asked).
  *
- * @unlike system: a NULL command gives -1 instead of telling whether a
+ * @unlike_runtime system: a NULL command gives -1 instead of telling whether a
  * command interpreter exists. */
 int ml_system(const char *command);
 
@@ -339,7 +339,7 @@ int ml_getchar(void);
  * 2048 bytes or more is refused: it is read to its end and dropped, the
  * buffer holds "", errno is ERANGE and the result is NULL.
  *
- * @unlike gets: a line of 2048 bytes or more gives NULL and ERANGE, where
+ * @unlike_runtime gets: a line of 2048 bytes or more gives NULL and ERANGE, where
  * gets writes it whole whatever the buffer. */
 char *ml_gets(char *buffer);
 int ml_putc(int c, FILE *stream);

@@ -35,7 +35,7 @@ int ml_ConvertMultiSzUTF8toUTF16(const char *in, int inLen, WCHAR *out, unsigned
  * not UTF-8 never reaches the platform as some other name: the member fails
  * with its failure value and ERROR_NO_UNICODE_TRANSLATION (1113) and acts on
  * nothing.
- * @unlike The A functions: in a UTF-8 process they (and the runtime's narrow
+ * @unlike_conversion The A functions: in a UTF-8 process they (and the runtime's narrow
  * functions) replace each byte that is not UTF-8 with U+FFFD, so
  * `"bad-\xFF.txt"` and `"bad-\xFE.txt"` name one and the same file; every ml_
  * member refuses such text with 1113 instead. */

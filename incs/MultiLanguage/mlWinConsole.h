@@ -15,7 +15,7 @@ ML_EXTERN_C_BEGIN
  * when it does not fit buffer (record); 0 when there is no title or console,
  * or the title needs 2048 UTF-16 units or more (record).
  *
- * @unlike GetConsoleTitleA: a title that does not fit is not cut into the
+ * @unlike_processes GetConsoleTitleA: a title that does not fit is not cut into the
  * buffer: the result is the UTF-8 size it needs, and the buffer holds no
  * usable text. */
 DWORD ml_GetConsoleTitle(char *buffer, DWORD size);

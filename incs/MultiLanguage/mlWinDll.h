@@ -25,7 +25,7 @@ HMODULE ml_GetModuleHandle(const char *moduleName);
  * platform fails, when the path does not fit buffer (record) or needs 2048
  * UTF-16 units or more (record, ERROR_INSUFFICIENT_BUFFER).
  *
- * @unlike GetModuleFileNameA: a buffer too small, even one byte short, gives
+ * @unlike_processes GetModuleFileNameA: a buffer too small, even one byte short, gives
  * 0 and no usable text, not the path cut to the buffer, and the last error is
  * not made ERROR_INSUFFICIENT_BUFFER. */
 DWORD ml_GetModuleFileName(HMODULE module, char *buffer, DWORD size);
@@ -33,7 +33,7 @@ DWORD ml_GetModuleFileName(HMODULE module, char *buffer, DWORD size);
 /** As ml_GetModuleFileName for a module of another process; the path may
  * take at most 519 UTF-16 units.
  *
- * @unlike GetModuleFileNameExA: a buffer too small, even one byte short,
+ * @unlike_processes GetModuleFileNameExA: a buffer too small, even one byte short,
  * gives 0 and no usable text, not the path cut to the buffer; and a path
  * longer than 519 UTF-16 units never comes whole, whatever the buffer. */
 DWORD ml_GetModuleFileNameEx(HANDLE process, HMODULE module, char *buffer, DWORD size);
@@ -42,7 +42,7 @@ DWORD ml_GetModuleFileNameEx(HANDLE process, HMODULE module, char *buffer, DWORD
  * platform's count of UTF-16 units (not a UTF-8 count), or 0 when it fails
  * or the name does not fit (records).
  *
- * @unlike GetModuleBaseNameA: the result counts UTF-16 units, not the bytes
+ * @unlike_processes GetModuleBaseNameA: the result counts UTF-16 units, not the bytes
  * written; a buffer too small, even one byte short, gives 0 and no usable
  * text, not the name cut to the buffer. */
 DWORD ml_GetModuleBaseName(HANDLE process, HMODULE module, char *buffer, DWORD size);

@@ -26,7 +26,7 @@ HANDLE ml_RegisterEventSource(const char *serverName, const char *sourceName);
  * record, and the platform is not called. A NULL array or a count of 0
  * reports without strings.
  *
- * @unlike ReportEventA: each string may need at most 1024 UTF-16 units with
+ * @unlike_services ReportEventA: each string may need at most 1024 UTF-16 units with
  * its zero, where the A twin takes 31,839 characters; a longer one fails the
  * call (FALSE, 122) and nothing is reported. */
 BOOL ml_ReportEvent(HANDLE eventLog, WORD type, WORD category, DWORD eventId, PSID userSid, WORD numStrings,

@@ -16,10 +16,10 @@ ML_EXTERN_C_BEGIN
  * are carried over; the rest reaches the child as zero. FALSE when a text
  * does not convert. The caller owns the handles in processInformation.
  *
- * @unlike CreateProcessA: the start-up record's title, desktop, position,
+ * @unlike_processes CreateProcessA: the start-up record's title, desktop, position,
  * size, console buffer size, fill attribute and reserved fields do not reach
  * the child, nor does an extended record's attribute list.
- * @unlike CreateProcessA: the command line may need at most 2047 UTF-16
+ * @unlike_processes CreateProcessA: the command line may need at most 2047 UTF-16
  * units, not 32,767 characters; a longer one gives FALSE and 122, and
  * nothing is started. */
 BOOL ml_CreateProcess(const char *applicationName, const char *commandLine, LPSECURITY_ATTRIBUTES processAttributes,
@@ -30,7 +30,7 @@ BOOL ml_CreateProcess(const char *applicationName, const char *commandLine, LPSE
 /** The process's command line in UTF-8, in a block of its UTF-8 size plus one
  * byte that the caller releases with free; NULL on failure.
  *
- * @unlike GetCommandLineA: every call makes a new copy, which the caller
+ * @unlike_processes GetCommandLineA: every call makes a new copy, which the caller
  * frees, instead of pointing at the process's own string; it can fail. */
 char *ml_GetCommandLine(void);
 

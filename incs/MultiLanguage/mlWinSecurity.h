@@ -81,10 +81,10 @@ BOOL ml_SetFileSecurity(const char *fileName, SECURITY_INFORMATION information, 
  * result FALSE. Without a domain buffer the platform has no room for the
  * domain (122 unless it is empty); the "EveryOne" answer needs none.
  *
- * @unlike LookupAccountNameA: "EveryOne" is answered by the member itself,
+ * @unlike_accounts LookupAccountNameA: "EveryOne" is answered by the member itself,
  * in any ASCII case, behind any one domain part and whatever the system's
  * language; the domain size then counts the zero.
- * @unlike LookupAccountNameA: when the platform lookup fails, the domain size
+ * @unlike_accounts LookupAccountNameA: when the platform lookup fails, the domain size
  * is four bytes for each UTF-16 unit of the platform's count: enough for a
  * retry, not the exact size. */
 BOOL ml_LookupAccountName(const char *systemName, const char *accountName, PSID sid, LPDWORD sidSize, char *domain,
@@ -97,8 +97,8 @@ BOOL ml_LookupAccountName(const char *systemName, const char *accountName, PSID 
  * included); the result is then FALSE. A failed platform call leaves the
  * sizes untouched.
  *
- * @unlike LookupAccountSidA: after a success both sizes count the zero.
- * @unlike LookupAccountSidA: a NULL buffer does not ask for a size: the call
+ * @unlike_accounts LookupAccountSidA: after a success both sizes count the zero.
+ * @unlike_accounts LookupAccountSidA: a NULL buffer does not ask for a size: the call
  * fails (122) and reports none; a buffer with a size of 0 does ask. */
 BOOL ml_LookupAccountSid(const char *systemName, PSID sid, char *name, LPDWORD nameSize, char *domain,
                          LPDWORD domainSize, PSID_NAME_USE use);

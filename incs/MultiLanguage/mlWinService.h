@@ -47,7 +47,7 @@ BOOL ml_ChangeServiceConfig(SC_HANDLE service, DWORD serviceType, DWORD startTyp
  * NULL; the actions array is passed on as it is). Other levels and a NULL
  * info go to the platform unchanged. FALSE when a string does not convert.
  *
- * @unlike ChangeServiceConfig2A: the records of other levels reach the wide
+ * @unlike_services ChangeServiceConfig2A: the records of other levels reach the wide
  * function as they are, so text in them (the privilege list of
  * SERVICE_CONFIG_REQUIRED_PRIVILEGES_INFO) must already be UTF-16. */
 BOOL ml_ChangeServiceConfig2(SC_HANDLE service, DWORD infoLevel, LPVOID info);
@@ -61,7 +61,7 @@ BOOL ml_ChangeServiceConfig2(SC_HANDLE service, DWORD infoLevel, LPVOID info);
  * platform's text did not fit in UTF-8, whatever the platform left (and a
  * record). Other platform failures leave *size as it was.
  *
- * @unlike GetServiceKeyNameA: the platform is given half the byte size in
+ * @unlike_services GetServiceKeyNameA: the platform is given half the byte size in
  * characters, so a buffer that just holds the UTF-8 key name is refused
  * (FALSE, 122); the size then handed back, at least twice the name's length
  * in characters plus 2, is one that a retry succeeds with. */
@@ -72,7 +72,7 @@ BOOL ml_GetServiceKeyName(SC_HANDLE manager, const char *displayName, char *serv
  * before the call, and FALSE is returned if any fails. A count of 0 or a
  * NULL array starts the service without arguments.
  *
- * @unlike StartServiceA: each argument may need at most 1024 UTF-16 units
+ * @unlike_services StartServiceA: each argument may need at most 1024 UTF-16 units
  * with its zero; a longer one fails the call (FALSE, 122) and the service is
  * not started. */
 BOOL ml_StartService(SC_HANDLE service, DWORD argCount, const char **args);
@@ -97,7 +97,7 @@ BOOL ml_EnumDependentServices(SC_HANDLE service, DWORD serviceState, LPENUM_SERV
  * without dest and when dest is too small. FALSE on a platform failure, or
  * with a record when a string does not convert or the name does not fit.
  *
- * @unlike SetupCopyOEMInfA: there is no last argument, so the file-name part
+ * @unlike_services SetupCopyOEMInfA: there is no last argument, so the file-name part
  * of the destination is not pointed out. */
 BOOL ml_SetupCopyOEMInf(const char *sourceInfFileName, const char *oemSourceMediaLocation, DWORD oemSourceMediaType,
                         DWORD copyStyle, char *dest, DWORD destSize, PDWORD requiredSize);
@@ -115,7 +115,7 @@ BOOL ml_SetupDiGetDeviceInstanceId(HDEVINFO deviceInfoSet, PSP_DEVINFO_DATA devi
  * entry, never less than twice the value's length in UTF-16 units). Without
  * a buffer: 0 and *size as for a size 0.
  *
- * @unlike MsiGetPropertyA: the sizes handed back count the zero, and a
+ * @unlike_services MsiGetPropertyA: the sizes handed back count the zero, and a
  * question for the size (a size of 0, or no buffer) may be answered with
  * more than the value needs: twice its length in UTF-16 units. */
 UINT ml_MsiGetProperty(MSIHANDLE install, const char *name, char *value, LPDWORD size);
@@ -133,7 +133,7 @@ UINT ml_MsiRecordSetString(MSIHANDLE record, UINT field, const char *value);
  * does not fit a nonzero size: 0x80004005 and a record, its size set. Other
  * platform results are returned with the sizes untouched.
  *
- * @unlike MsiGetFileVersionA: the sizes handed back count the zero, and a
+ * @unlike_services MsiGetFileVersionA: the sizes handed back count the zero, and a
  * buffer too small (a size of 0 aside) gives 0x80004005, not ERROR_MORE_DATA. */
 UINT ml_MsiGetFileVersion(const char *path, char *version, LPDWORD versionSize, char *language,
                           LPDWORD languageSize);

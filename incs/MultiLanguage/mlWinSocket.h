@@ -21,7 +21,7 @@ struct hostent;
  * ml_gethostbyname; its alias and address lists are the socket library's
  * own (aliases stay in the ANSI code page).
  *
- * @unlike gethostbyaddr: a host whose name is empty gives NULL, with a
+ * @unlike_accounts gethostbyaddr: a host whose name is empty gives NULL, with a
  * record, not its host record. */
 struct hostent *ml_gethostbyaddr(const char *addr, int len, int type);
 
@@ -35,7 +35,7 @@ struct hostent *ml_gethostbyname(const char *name);
  * SOCKET_ERROR as it is; -1 with a record when the name does not fit
  * (a size of 0 included).
  *
- * @unlike gethostname: a buffer too small gives -1 without setting the
+ * @unlike_accounts gethostname: a buffer too small gives -1 without setting the
  * error WSAEFAULT. */
 int ml_gethostname(char *name, int size);
 

@@ -22,7 +22,7 @@ UINT ml_GetPrivateProfileInt(const char *section, const char *key, INT defaultVa
  * convert, the value needs 2047 units or more (out untouched) or does not
  * fit out.
  *
- * @unlike GetPrivateProfileStringA: returns UTF-16 units, not bytes; a value
+ * @unlike_profile GetPrivateProfileStringA: returns UTF-16 units, not bytes; a value
  * that does not fit gives 0, not a cut text and size - 1 (size - 2 for a
  * list of names), and so does a value of 2047 units or more; with a NULL
  * section or key only the first name of the list arrives. */
@@ -33,7 +33,7 @@ DWORD ml_GetPrivateProfileString(const char *section, const char *key, const cha
  * section, a NULL value the key. Returns the platform's BOOL, or -1 when a
  * text does not convert: test the result for 0 and -1.
  *
- * @unlike WritePrivateProfileStringA: a NULL section gives -1 instead of
+ * @unlike_profile WritePrivateProfileStringA: a NULL section gives -1 instead of
  * flushing the platform's cached profile to the file. */
 BOOL ml_WritePrivateProfileString(const char *section, const char *key, const char *value, const char *fileName);
 
@@ -51,7 +51,7 @@ BOOL ml_WritePrivateProfileString(const char *section, const char *key, const ch
  * out (NULL or size 0 included). A missing section or file gives an empty
  * list and 0.
  *
- * @unlike GetPrivateProfileSectionA and GetPrivateProfileSectionNamesA: they
+ * @unlike_profile GetPrivateProfileSectionA and GetPrivateProfileSectionNamesA: they
  * count UTF-16 units, not bytes; a list that does not fit gives 0, not a cut
  * list and size - 2, and so does a list too long for 2048 units; they clear
  * all size bytes of out, and a list that fits exactly gives its true count,
@@ -78,7 +78,7 @@ BOOL ml_WritePrivateProfileStruct(const char *section, const char *key, LPVOID s
  * removes the section). Returns the platform's BOOL (0 recorded with its
  * error), or -1 when a text does not convert.
  *
- * @unlike WritePrivateProfileSectionA: a NULL content gives -1 instead of
+ * @unlike_profile WritePrivateProfileSectionA: a NULL content gives -1 instead of
  * deleting the section, and a content of more than 2048 UTF-16 units gives
  * -1 instead of being written. */
 BOOL ml_WritePrivateProfileSection(const char *section, const char *content, const char *fileName);
@@ -119,7 +119,7 @@ BOOL ml_WriteProfileString(const char *section, const char *key, const char *val
  * the size that form needs in *size; -1 when a conversion fails. type may be NULL.
  * Asked without data, *size receives the platform's UTF-16 size.
  *
- * @unlike RegQueryValueExA: string data needs room for its UTF-16 form in
+ * @unlike_registry RegQueryValueExA: string data needs room for its UTF-16 form in
  * the buffer, and a zero is written after it when there is room; REG_LINK
  * data arrives in UTF-8; a NULL value name gives -1 instead of the key's
  * default value, and so does string data of more than 2048 UTF-8 bytes. */
@@ -135,7 +135,7 @@ LONG ml_RegQueryValueEx(HKEY key, const char *valueName, LPDWORD reserved, LPDWO
  * the name needs, terminator included) or memory runs out; a name buffer
  * without nameSize gives ERROR_INVALID_PARAMETER.
  *
- * @unlike RegEnumValueA: REG_SZ and REG_EXPAND_SZ data is reported without
+ * @unlike_registry RegEnumValueA: REG_SZ and REG_EXPAND_SZ data is reported without
  * its zero; a name or string data that does not fit in UTF-8 gives 8, not
  * ERROR_MORE_DATA; string data needs room for its UTF-16 form as well. */
 LONG ml_RegEnumValue(HKEY key, DWORD index, char *valueName, LPDWORD nameSize, LPDWORD reserved, LPDWORD type,
@@ -146,7 +146,7 @@ LONG ml_RegEnumValue(HKEY key, DWORD index, char *valueName, LPDWORD nameSize, L
  * when they do not fit (then -1). ERROR_NO_MORE_ITEMS (259) after the last
  * key. A buffer without its size pointer gives ERROR_INVALID_PARAMETER.
  *
- * @unlike RegEnumKeyExA: the sizes count the zero; a name or class that
+ * @unlike_registry RegEnumKeyExA: the sizes count the zero; a name or class that
  * does not fit gives -1, not ERROR_MORE_DATA. */
 LONG ml_RegEnumKeyEx(HKEY key, DWORD index, char *name, LPDWORD nameSize, LPDWORD reserved, char *className,
                      LPDWORD classSize, PFILETIME lastWriteTime);
@@ -157,7 +157,7 @@ LONG ml_RegEnumKeyEx(HKEY key, DWORD index, char *name, LPDWORD nameSize, LPDWOR
  * no value buffer *valueSize (which may then be NULL) receives the UTF-16
  * size in bytes. -1 when a text does not convert.
  *
- * @unlike RegQueryValueA: the buffer must hold the UTF-16 form, and a value
+ * @unlike_registry RegQueryValueA: the buffer must hold the UTF-16 form, and a value
  * of more than 4096 UTF-16 bytes gives ERROR_MORE_DATA whatever the buffer. */
 LONG ml_RegQueryValue(HKEY key, const char *subKey, char *value, PLONG valueSize);
 
@@ -166,7 +166,7 @@ LONG ml_RegQueryValue(HKEY key, const char *subKey, char *value, PLONG valueSize
  * UTF-8 list of size bytes (both final zeros included); other data, REG_LINK
  * too, is stored as given. -1 when a text does not convert.
  *
- * @unlike RegSetValueExA: REG_SZ and REG_EXPAND_SZ text is stored whole, up
+ * @unlike_registry RegSetValueExA: REG_SZ and REG_EXPAND_SZ text is stored whole, up
  * to its zero, whatever size says. */
 LONG ml_RegSetValueEx(HKEY key, const char *valueName, DWORD reserved, DWORD type, const BYTE *data, DWORD size);
 
@@ -217,7 +217,7 @@ LONG ml_RegSetKeySecurity(HKEY key, SECURITY_INFORMATION information, PSECURITY_
  * with the zero when it does not fit buffer (record); 0 when the variable
  * is missing (no record) or its name does not convert.
  *
- * @unlike GetEnvironmentVariableA: asked without a buffer, it returns the
+ * @unlike_processes GetEnvironmentVariableA: asked without a buffer, it returns the
  * length without the zero, not the size with it; a value of 2048 UTF-16
  * units or more gives 0 and ERROR_INSUFFICIENT_BUFFER, not the size needed. */
 DWORD ml_GetEnvironmentVariable(const char *name, char *buffer, DWORD size);
@@ -230,7 +230,7 @@ BOOL ml_SetEnvironmentVariable(const char *name, const char *value);
  * (required, size bytes). Returns the UTF-8 length plus 1, or 0 when the
  * platform fails or the text does not convert or fit (records).
  *
- * @unlike ExpandEnvironmentStringsA: a NULL or too small destination gives
+ * @unlike_processes ExpandEnvironmentStringsA: a NULL or too small destination gives
  * 0, not the size needed. */
 DWORD ml_ExpandEnvironmentStrings(const char *source, char *destination, DWORD size);
 
@@ -239,7 +239,7 @@ DWORD ml_ExpandEnvironmentStrings(const char *source, char *destination, DWORD s
  * its UTF-8 length; with a NULL buffer the length, writing nothing; the
  * UTF-8 size with the zero when it does not fit buffer (record).
  *
- * @unlike GetSystemDirectoryA and GetWindowsDirectoryA: asked without a
+ * @unlike_processes GetSystemDirectoryA and GetWindowsDirectoryA: asked without a
  * buffer, they return the length without the zero, not the size with it. */
 UINT ml_GetSystemDirectory(char *buffer, UINT size);
 UINT ml_GetWindowsDirectory(char *buffer, UINT size);
@@ -253,7 +253,7 @@ UINT ml_GetWindowsDirectory(char *buffer, UINT size);
  * ml_GetComputerName sets *size to its count of UTF-16 units and
  * ml_GetComputerNameEx leaves it; both return FALSE.
  *
- * @unlike GetComputerNameA and GetComputerNameExA: a NULL buffer gives TRUE
+ * @unlike_processes GetComputerNameA and GetComputerNameExA: a NULL buffer gives TRUE
  * and leaves *size alone, where they fail and set the size needed; a buffer
  * too small does not set ERROR_BUFFER_OVERFLOW or ERROR_MORE_DATA. */
 BOOL ml_GetComputerName(char *buffer, LPDWORD size);
@@ -266,7 +266,7 @@ BOOL ml_SetComputerNameEx(COMPUTER_NAME_FORMAT type, const char *name);
 /** The user name, as ml_GetComputerName; when the platform fails it writes a
  * record and sets *size to the platform's count times 4.
  *
- * @unlike GetUserNameA: on success *size is the length without the zero,
+ * @unlike_processes GetUserNameA: on success *size is the length without the zero,
  * not the size with it; a NULL buffer gives TRUE and leaves *size alone,
  * where GetUserNameA fails and sets the size needed; a buffer too small does
  * not set ERROR_INSUFFICIENT_BUFFER. */
@@ -277,7 +277,7 @@ BOOL ml_GetUserName(char *buffer, LPDWORD size);
  * FALSE when the platform fails or the text does not convert (record; the
  * numbers are filled).
  *
- * @unlike GetVersionExA: fills the basic record only, also for an
+ * @unlike_processes GetVersionExA: fills the basic record only, also for an
  * OSVERSIONINFOEXA; it neither checks dwOSVersionInfoSize nor keeps it, but
  * sets it to 276. */
 BOOL ml_GetVersionEx(LPOSVERSIONINFOA info);

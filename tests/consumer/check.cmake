@@ -35,7 +35,7 @@ if(ARCHIVE)
   file(ARCHIVE_EXTRACT INPUT "${BUILD}/${ARCHIVE}.zip" DESTINATION "${WORK}/unpacked")
   set(prefix "${WORK}/unpacked/${ARCHIVE}")
   list(APPEND expected lib/pkgconfig/multilanguage.pc share/doc/MultiLanguage/html/index.html
-       share/doc/MultiLanguage/html/unlike.html bin/TapeModeSettings.exe)
+       share/doc/MultiLanguage/html/differences.html bin/TapeModeSettings.exe)
 else()
   set(prefix "${WORK}/prefix")
   step(${CMAKE_COMMAND} --install "${BUILD}" --prefix "${prefix}")
