@@ -18,7 +18,7 @@ if ml_host_runs_32bit; then
   echo "Running the 32-bit settings tool."
 else
   target=x86_64
-  echo "This host cannot execute 32-bit code: running the 64-bit build of the settings tool."
+  echo "The 32-bit Wine does not run on this host: running the 64-bit build of the settings tool."
 fi
 build="$build/$target"
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$target.cmake" >/dev/null

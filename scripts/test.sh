@@ -15,6 +15,8 @@ targets=(x86_64)
 skipped=
 if ml_host_runs_32bit; then
   targets+=(i686)
+elif [ ! -x /usr/lib/wine/wine ]; then
+  skipped="the 32-bit Wine (wine32) is not installed on this host"
 else
   skipped="this host cannot execute 32-bit code (/usr/lib/wine/wine does not start)"
 fi

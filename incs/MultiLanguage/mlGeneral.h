@@ -219,7 +219,12 @@ char *ml_fullpath(char *absPath, const char *relPath, size_t maxLength);
 /** _wmakepath into path (at least 260 bytes): the four parts are required
  * (use "" for an empty one). A path whose UTF-8 form with its zero needs
  * more than 260 bytes is refused with a record, errno ENAMETOOLONG and path
- * left untouched; only the UTF-8 result is written. */
+ * left untouched; only the UTF-8 result is written.
+ *
+ * @unlike_runtime _makepath: a NULL part is refused (a record, errno EINVAL,
+ * path untouched) where _makepath takes it as empty, and a path longer than
+ * 259 bytes is refused (ENAMETOOLONG) where _makepath writes whatever the
+ * parts make, however long. */
 void ml_makepath(char *path, const char *drive, const char *dir, const char *fname, const char *ext);
 
 /** _wsplitpath: each part whose pointer is not NULL receives its UTF-8 text;

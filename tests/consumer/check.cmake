@@ -2,7 +2,7 @@
 # the release archive and unpacks it into one), builds the consumer against
 # it with the same toolchain and runs it under Wine; from the archive also a
 # second time, compiled with the flags that pkg-config gives.
-# cmake -DBUILD=... -DSOURCE=... -DWORK=... -DTOOLCHAIN=... -DEMULATOR=... [-DARCHIVE=<name> -DCC=...] -P check.cmake
+# cmake -DBUILD=... -DSOURCE=... -DWORK=... -DTOOLCHAIN=... -DEMULATOR=... [-DARCHIVE=<name> -DCC=... -DOBJDUMP=...] -P check.cmake
 cmake_minimum_required(VERSION 3.20)
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
@@ -45,6 +45,13 @@ foreach(f IN LISTS expected)
     message(FATAL_ERROR "not in ${prefix}: ${f}")
   endif()
 endforeach()
+if(ARCHIVE)
+  # The shipped program carries no debugging information.
+  step(${OBJDUMP} -h "${prefix}/bin/TapeModeSettings.exe")
+  if(step_output MATCHES "\\.debug_")
+    message(FATAL_ERROR "bin/TapeModeSettings.exe has debug sections:\n${step_output}")
+  endif()
+endif()
 
 step(${CMAKE_COMMAND} -S "${SOURCE}" -B "${WORK}/build" "-DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN}"
      "-DCMAKE_PREFIX_PATH=${prefix}" -DCMAKE_BUILD_TYPE=Release)
