@@ -5,7 +5,7 @@
 
 extern "C" {
 
-const char ml_DropInMark = 1;
+extern const char ml_DropInMark = 1;
 
 } // extern "C"
 
