@@ -145,9 +145,10 @@ errno_t ml_dupenv_s(char **buffer, size_t *size, const char *name);
  *
  * NULL when the variable does not exist (errno untouched); NULL after the
  * records with the errno of the family's rule above when the name does not
- * convert; NULL with EILSEQ after a record when the value is not valid
- * UTF-16, and with ENOMEM when no block can be allocated. The drop-in header
- * maps getenv to it.
+ * convert; NULL with EILSEQ after a record when the value does not
+ * convert, and with ENOMEM when no block can be allocated. The drop-in
+ * header maps getenv to it. Reading is not guarded against a change of the
+ * environment by another thread at the same moment, as with getenv.
  * @unlike_runtime getenv: the value is UTF-8 and stays valid after later
  * changes of the environment; a name that is not UTF-8 is refused with
  * EILSEQ. */
@@ -205,10 +206,13 @@ long long ml_stati64(const char *path, ml_stati64_t *buffer);
  * -1 when the path does not convert. */
 int ml_stat64(const char *path, struct _stat64 *buffer);
 
-/** _wstat64i32 into struct _stat64i32 (64-bit times, 32-bit size) on either
- * target. 32-bit msvcrt has no such function: there the record is taken
- * from _wstat64's, and a file of 2 GiB or more gives -1 with EOVERFLOW
- * rather than a cut size. -1 when the path does not convert. */
+/** The record of _wstat64i32, struct _stat64i32 (64-bit times, 32-bit
+ * size), on either target: taken from _wstat64's, so a file of 2 GiB or
+ * more gives -1 with EOVERFLOW rather than a cut size (32-bit msvcrt has no
+ * _wstat64i32). -1 when the path does not convert. The drop-in header maps
+ * `stat` to it where `struct stat` has this layout.
+ * @unlike_runtime _stat64i32: a size that does not fit is refused with
+ * EOVERFLOW instead of being cut. */
 int ml_stat64i32(const char *path, struct _stat64i32 *buffer);
 
 /** _wutime of a UTF-8 path: sets the file's access and modification times

@@ -17,6 +17,7 @@ struct Variable {
     Variable *next;
     char *name; // as the caller spelt it
     WCHAR *wideName;
+    size_t wideUnits;
     Value *volatile values; // newest first
 };
 
@@ -62,6 +63,7 @@ Variable *addVariable(const char *name)
     memcpy(variable->wideName, wName.arg(), wideBytes);
     variable->name = reinterpret_cast<char *>(variable->wideName) + wideBytes;
     memcpy(variable->name, name, nameBytes);
+    variable->wideUnits = wideBytes / sizeof(WCHAR) - 1;
     variable->values = NULL;
     publish(&g_environmentCache, variable);
     return variable;
@@ -91,6 +93,32 @@ char *addValue(Variable *variable, const WCHAR *current)
     return value->utf8;
 }
 
+inline WCHAR asciiLower(WCHAR c)
+{
+    return c >= L'A' && c <= L'Z' ? static_cast<WCHAR>(c + (L'a' - L'A')) : c;
+}
+
+// The value in the runtime's wide environment, found as _wgetenv finds it
+// (names compared without regard to case) but with a cheap first look at
+// each entry: _wgetenv itself costs several times the narrow getenv.
+const WCHAR *currentValue(const Variable *variable)
+{
+    if (_wenviron == NULL) // the runtime makes its wide copy on first use
+        return _wgetenv(variable->wideName);
+    const WCHAR *name = variable->wideName;
+    const size_t units = variable->wideUnits;
+    const WCHAR first = asciiLower(name[0]);
+    for (WCHAR **entry = _wenviron; *entry != NULL; ++entry) {
+        const WCHAR *text = *entry;
+        // Entries whose first letters differ, both ASCII, cannot match.
+        if (first < 0x80 && text[0] < 0x80 && asciiLower(text[0]) != first)
+            continue;
+        if (_wcsnicmp(text, name, units) == 0 && text[units] == L'=')
+            return text + units + 1;
+    }
+    return NULL;
+}
+
 } // namespace
 
 extern "C" {
@@ -102,7 +130,7 @@ char *ml_getenv_utf8(const char *name)
         variable = addVariable(name);
     if (variable == NULL)
         return NULL;
-    const WCHAR *current = _wgetenv(variable->wideName);
+    const WCHAR *current = currentValue(variable);
     if (current == NULL)
         return NULL;
     for (Value *value = variable->values; value != NULL; value = value->next)

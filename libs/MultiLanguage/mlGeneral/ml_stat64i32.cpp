@@ -3,11 +3,9 @@
 
 namespace {
 
-#ifdef _WIN64
-inline int wideStat64i32(const wchar_t *path, struct _stat64i32 *buffer) { return wideStat(path, buffer); }
-#else
-// 32-bit msvcrt has no _wstat64i32: the record is taken from the 64-bit
-// one, and a size that the 32-bit field cannot hold is refused, not cut.
+// 32-bit msvcrt has no _wstat64i32, and 64-bit msvcrt's cuts a size of
+// 2 GiB or more: on both the record is taken from the 64-bit one, and a size
+// that the 32-bit field cannot hold is refused, as POSIX stat does.
 int wideStat64i32(const wchar_t *path, struct _stat64i32 *buffer)
 {
     struct _stat64 full;
@@ -31,7 +29,6 @@ int wideStat64i32(const wchar_t *path, struct _stat64i32 *buffer)
     buffer->st_ctime = full.st_ctime;
     return 0;
 }
-#endif
 
 } // namespace
 
