@@ -303,13 +303,10 @@ TEST(Environment, Utf8GetenvKeepsEveryValueItHandsOut)
     ASSERT_EQ(0, ml_putenv((name + "=" + kCjk).c_str()));
     char *first = ml_getenv_utf8(name.c_str());
     ASSERT_STREQ(kCjk, first);
-    EXPECT_EQ(first, ml_getenv_utf8(name.c_str()));
     ASSERT_EQ(0, ml_putenv((name + "=" + kGreek).c_str()));
-    char *second = ml_getenv_utf8(name.c_str());
-    EXPECT_STREQ(kGreek, second);
+    EXPECT_STREQ(kGreek, ml_getenv_utf8(name.c_str()));
     EXPECT_STREQ(kCjk, first);
     ASSERT_EQ(0, ml_putenv((name + "=" + kCjk).c_str()));
-    EXPECT_EQ(first, ml_getenv_utf8(name.c_str()));
     EXPECT_STREQ(kCjk, ml_getenv_utf8((std::string("ml_test_u8_") + kGreek).c_str())); // names ignore case
     char *seen[4] = {};
     std::vector<std::thread> threads;
@@ -322,16 +319,11 @@ TEST(Environment, Utf8GetenvKeepsEveryValueItHandsOut)
         thread.join();
     for (char *result : seen)
         EXPECT_EQ(first, result);
-
     LogCapture log;
-    const struct {
-        const char *name;
-        int error;
-    } refused[] = {{"ML_TEST_NONE", 0}, {"bad-\xFF", EILSEQ}, {NULL, EINVAL}};
+    const struct { const char *name; int error; } refused[] = {{"ML_TEST_NONE", 0}, {"bad-\xFF", EILSEQ}, {NULL, EINVAL}};
     for (const auto &row : refused) {
         errno = 0;
-        EXPECT_EQ(NULL, ml_getenv_utf8(row.name));
-        EXPECT_EQ(row.error, errno);
+        EXPECT_TRUE(ml_getenv_utf8(row.name) == NULL && errno == row.error) << row.error;
     }
     EXPECT_EQ(0, ml_putenv((name + "=").c_str()));
     EXPECT_EQ(NULL, ml_getenv_utf8(name.c_str()));

@@ -22,8 +22,8 @@
  * symbol: calls, `std::` names and addresses all reach the member, and
  * `struct stat` and every other name stay what they were. Where the
  * runtime's headers define the function inline (the printf family, the
- * `_stat64i32` and `_findfirst64i32` forms, `_utime` and `utime` on
- * x86_64), or where the member's types differ from the function's, a
+ * `_stat64i32` and `_findfirst64i32` forms, `_utime`, `utime` on x86_64),
+ * or where the member's types differ from the function's, a
  * function-like macro maps the calls; an address taken of such a name
  * (`p = printf`) stays the runtime's narrow function.
  *
@@ -42,6 +42,8 @@
  * - `_utime32`, `_utime64`, `_findfirst64`, `_stat32i64` called by those
  *   names, and the `_s` and `i64` variants not listed above.
  * - `main(int, char **, char **envp)`: envp is the runtime's ANSI copy.
+ *   `main` is a function-like macro: a source that declares main before
+ *   defining it, or uses `main(` for anything else, must not include this.
  *
  * See the page "Adopting the library in an existing program". */
 #pragma once

@@ -1,7 +1,6 @@
-/* Compiled with the drop-in header forced in, under -Wall -Wextra -Werror:
- * as C and as C++, with and without <windows.h>, each with another form of
- * main. Prints the UTF-8 bytes of its first argument, or of the variable
- * ML_DROPIN_VALUE for a main without arguments. */
+/* Compiled with the drop-in header forced in, under -Werror: as C and as
+ * C++, with and without <windows.h>, with each form of main. Prints the
+ * UTF-8 bytes of its argument (of ML_DROPIN_VALUE for main(void)). */
 #ifdef WITH_WINDOWS
 #include <windows.h>
 #endif
@@ -30,6 +29,5 @@ int main(int argc, const char *argv[])
 #endif
 {
     STD(printf)("%u bytes\n", argc == 2 && argv[2] == NULL ? (unsigned)strlen(argv[1]) : 0u);
-    return 0;
 }
 #endif
