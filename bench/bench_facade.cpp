@@ -107,6 +107,12 @@ int main()
             [&] { ml_GetEnvironmentVariable("ML_BENCH", variable, sizeof variable); },
             [&] { GetEnvironmentVariableW(L"ML_BENCH", out, ML_CONV_BUF_UNITS); });
 
+    // The drop-in's getenv next to the runtime's narrow one: a value read
+    // again while unchanged is the one converted before.
+    _wputenv(L"ML_BENCH_ENV=\x8A2D\x5B9A value");
+    compare("ml_getenv_utf8 (unchanged value) vs getenv", 200000, [&] { ml_getenv_utf8("ML_BENCH_ENV"); },
+            [&] { getenv("ML_BENCH_ENV"); });
+
     HKEY key = NULL;
     RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\mlBench", 0, NULL, 0, KEY_ALL_ACCESS, NULL, &key, NULL);
     RegSetValueExW(key, L"Tape Mode", 0, REG_SZ, reinterpret_cast<const BYTE *>(L"Enabled"), 16);

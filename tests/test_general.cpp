@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include <functional>
+#include <thread>
 
 #include "general/GeneralTest.h"
 
@@ -292,4 +293,38 @@ TEST(Environment, SafeReadersDeliverValuesLongerThanAConversionBuffer)
     EXPECT_EQ(EINVAL, ml_dupenv_s(NULL, NULL, name.c_str()));
     EXPECT_EQ(8u, log.messages().size()); // two for each name refused
     _wputenv((widen(name) + L"=").c_str());
+}
+
+// getenv's promise in UTF-8: every value handed out stays as it was, a value
+// read again while unchanged is the same block, and threads agree.
+TEST(Environment, Utf8GetenvKeepsEveryValueItHandsOut)
+{
+    const std::string name = std::string("ML_TEST_U8_") + kGreek;
+    ASSERT_EQ(0, ml_putenv((name + "=" + kCjk).c_str()));
+    char *first = ml_getenv_utf8(name.c_str());
+    ASSERT_STREQ(kCjk, first);
+    ASSERT_EQ(0, ml_putenv((name + "=" + kGreek).c_str()));
+    EXPECT_STREQ(kGreek, ml_getenv_utf8(name.c_str()));
+    EXPECT_STREQ(kCjk, first);
+    ASSERT_EQ(0, ml_putenv((name + "=" + kCjk).c_str()));
+    EXPECT_STREQ(kCjk, ml_getenv_utf8((std::string("ml_test_u8_") + kGreek).c_str())); // names ignore case
+    char *seen[4] = {};
+    std::vector<std::thread> threads;
+    for (char *&result : seen)
+        threads.emplace_back([&result, &name] {
+            for (int i = 0; i < 1000; ++i)
+                result = ml_getenv_utf8(name.c_str());
+        });
+    for (std::thread &thread : threads)
+        thread.join();
+    for (char *result : seen)
+        EXPECT_EQ(first, result);
+    LogCapture log;
+    const struct { const char *name; int error; } refused[] = {{"ML_TEST_NONE", 0}, {"bad-\xFF", EILSEQ}, {NULL, EINVAL}};
+    for (const auto &row : refused) {
+        errno = 0;
+        EXPECT_TRUE(ml_getenv_utf8(row.name) == NULL && errno == row.error) << row.error;
+    }
+    EXPECT_EQ(0, ml_putenv((name + "=").c_str()));
+    EXPECT_EQ(NULL, ml_getenv_utf8(name.c_str()));
 }

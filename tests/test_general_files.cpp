@@ -519,3 +519,32 @@ TEST(SplitPath, GivesTheRequestedNonAsciiParts)
     EXPECT_STREQ("untouched", name);
     expectRecords(log, {kTooLongRecord, "ml_splitpath has failed to convert 2 at %d line, file: %s"});
 }
+
+// The record forms that the drop-in header maps, and file times.
+TEST(Status, EveryRecordFormAndFileTimes)
+{
+    TempDir dir;
+    const std::string path = dir.file(kGreek), big = dir.file(std::string(kCjk) + ".big");
+    writeFileBytes(path, "12345");
+    struct _utimbuf times = {1000000000, 1200000000};
+    struct _stat64 full;
+    struct _stat64i32 plain;
+    EXPECT_EQ(0, ml_utime(path.c_str(), &times));
+    EXPECT_TRUE(ml_stat64(path.c_str(), &full) == 0 && full.st_size == 5 && full.st_mtime == 1200000000);
+    EXPECT_TRUE(ml_stat64i32(path.c_str(), &plain) == 0 && plain.st_size == 5 && plain.st_atime == 1000000000);
+    EXPECT_TRUE(ml_utime(path.c_str(), NULL) == 0 && ml_stat64(path.c_str(), &full) == 0);
+    EXPECT_LE(std::abs(static_cast<long>(full.st_mtime - timeNow())), 86400L);
+    // A size that struct _stat64i32 cannot hold is refused, not cut.
+    HANDLE h = CreateFileW(widen(big).c_str(), GENERIC_WRITE, 0, NULL, CREATE_NEW, 0, NULL);
+    LARGE_INTEGER end;
+    end.QuadPart = 0x80000000ll;
+    if (SetFilePointerEx(h, end, NULL, FILE_BEGIN) && SetEndOfFile(h) && CloseHandle(h)) {
+        errno = 0;
+        EXPECT_EQ(-1, ml_stat64i32(big.c_str(), &plain));
+        EXPECT_EQ(EOVERFLOW, errno);
+    }
+    LogCapture log;
+    errno = 0;
+    EXPECT_EQ(-3, ml_stat64("bad-\xFF", &full) + ml_stat64i32("bad-\xFF", &plain) + ml_utime("bad-\xFF", &times));
+    EXPECT_EQ(EILSEQ, errno);
+}

@@ -32,6 +32,7 @@
 #include <stdio.h>
 #include <sys/stat.h>
 #include <sys/types.h>
+#include <sys/utime.h>
 #include <time.h>
 
 #if defined(_UCRT)
@@ -131,6 +132,28 @@ errno_t ml_getenv_s(size_t *required, char *buffer, size_t size, const char *nam
  * ml_getenv_s. */
 errno_t ml_dupenv_s(char **buffer, size_t *size, const char *name);
 
+/** The value of the runtime's environment variable name (UTF-8), in UTF-8,
+ * with getenv's promise: the caller neither frees nor changes it.
+ *
+ * Each value handed out stays valid, unchanged, for the life of the process,
+ * so a program may keep several and call from several threads. Reading a
+ * variable again while its value is unchanged returns the same pointer and
+ * takes no memory; a changed value is converted into a new block, and the
+ * old one stays as it was. The memory is the library's and is never
+ * released: a program that reads ever new values of a variable keeps them
+ * all. Like _wgetenv, it reads the runtime's copy of the environment.
+ *
+ * NULL when the variable does not exist (errno untouched); NULL after the
+ * records with the errno of the family's rule above when the name does not
+ * convert; NULL with EILSEQ after a record when the value does not
+ * convert, and with ENOMEM when no block can be allocated. The drop-in
+ * header maps getenv to it. Reading is not guarded against a change of the
+ * environment by another thread at the same moment, as with getenv.
+ * @unlike_runtime getenv: the value is UTF-8 and stays valid after later
+ * changes of the environment; a name that is not UTF-8 is refused with
+ * EILSEQ. */
+char *ml_getenv_utf8(const char *name);
+
 /** _wputenv of a UTF-8 "name=value"; -1 when it does not convert. */
 int ml_putenv(const char *assignment);
 
@@ -178,6 +201,25 @@ int ml_unlink(const char *path);
 int ml_stat(const char *path, ml_stat_t *buffer);
 long long ml_stati64(const char *path, ml_stati64_t *buffer);
 /** @} */
+
+/** _wstat64 into struct _stat64 (64-bit times and size) on either target;
+ * -1 when the path does not convert. */
+int ml_stat64(const char *path, struct _stat64 *buffer);
+
+/** The record of _wstat64i32, struct _stat64i32 (64-bit times, 32-bit
+ * size), on either target: taken from _wstat64's, so a file of 2 GiB or
+ * more gives -1 with EOVERFLOW rather than a cut size (32-bit msvcrt has no
+ * _wstat64i32). -1 when the path does not convert. The drop-in header maps
+ * `stat` to it where `struct stat` has this layout.
+ * @unlike_runtime _stat64i32: a size that does not fit is refused with
+ * EOVERFLOW instead of being cut. */
+int ml_stat64i32(const char *path, struct _stat64i32 *buffer);
+
+/** _wutime of a UTF-8 path: sets the file's access and modification times
+ * from times (struct _utimbuf, with the target's time_t), or to the current
+ * time when times is NULL. 0, or -1 with the runtime's errno; -1 when the
+ * path does not convert. */
+int ml_utime(const char *path, struct _utimbuf *times);
 
 /** @{ */
 /** _wfindfirst and _wfindnext; the record (required) receives the match with

@@ -9,6 +9,10 @@
 #include <errno.h>
 #include <stdlib.h>
 
+// Set at start-up in a program built with the drop-in header (mlDropInMark):
+// ml_Logger then prints nothing while no log is open.
+extern "C" volatile LONG g_nDropInProgram;
+
 // Source line and file of the statement that writes a record.
 #define ML_AT __LINE__, __FILE__
 

@@ -14,6 +14,7 @@ extern "C" {
 
 FILE *volatile g_pFileLogger = NULL;
 CRITICAL_SECTION g_csFileLogger;
+volatile LONG g_nDropInProgram = 0;
 
 } // extern "C"
 
@@ -50,6 +51,12 @@ extern "C" void ml_Logger(const char *format, ...)
     const int entryErrno = errno;
     FILE *const log = g_pFileLogger;
     if (log == NULL || log == ML_LOGGER_OPENING) {
+        // A program built with the drop-in header reports its failures as
+        // it reports any failing call: its standard error stays its own.
+        if (g_nDropInProgram != 0) {
+            errno = entryErrno;
+            return;
+        }
         // Standard output belongs to the program; the diagnostic goes where
         // diagnostics go, a line of its own (nowhere in a GUI program), and
         // at once: the runtime buffers a redirected standard error too.

@@ -16,14 +16,18 @@ function(step)
 endfunction()
 
 function(run_consumer exe)
+  set(expected "consumer ok")
+  if(ARGC GREATER 1)
+    set(expected "${ARGV1}")
+  endif()
   step(${EMULATOR} "${exe}")
-  if(NOT step_output MATCHES "consumer ok")
+  if(NOT step_output MATCHES "${expected}")
     message(FATAL_ERROR "${exe} said: ${step_output}")
   endif()
   message(STATUS "${exe}: ${step_output}")
 endfunction()
 
-set(expected include/MultiLanguage/ml.h include/MultiLanguage/mlSupport.h lib/libMultiLanguage.a
+set(expected include/MultiLanguage/ml.h include/MultiLanguage/mlSupport.h include/MultiLanguage/mlDropIn.h lib/libMultiLanguage.a
     lib/cmake/MultiLanguage/MultiLanguageConfig.cmake lib/cmake/MultiLanguage/MultiLanguageTargets.cmake)
 if(ARCHIVE)
   file(REMOVE "${BUILD}/${ARCHIVE}.zip")
@@ -57,6 +61,7 @@ step(${CMAKE_COMMAND} -S "${SOURCE}" -B "${WORK}/build" "-DCMAKE_TOOLCHAIN_FILE=
      "-DCMAKE_PREFIX_PATH=${prefix}" -DCMAKE_BUILD_TYPE=Release)
 step(${CMAKE_COMMAND} --build "${WORK}/build")
 run_consumer("${WORK}/build/consumer.exe")
+run_consumer("${WORK}/build/consumer_dropin.exe" "dropin ok")
 
 if(ARCHIVE)
   # Only the archive's .pc file, none of the host's.

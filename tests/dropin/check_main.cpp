@@ -1,0 +1,2 @@
+// The same check as C++.
+#include "check_main.c"
