@@ -410,6 +410,39 @@ TEST(CurrentFolder, InPlaceUpTo2048Bytes)
     EXPECT_EQ(-1, ml_chdir(folder.c_str()));
 }
 
+TEST(CurrentFolder, RuntimeContractForms)
+{
+    // Two levels of non-ASCII names: longer in UTF-8 than in UTF-16.
+    TempDir dir;
+    const std::string folder = dir.file(std::string(20, 'd') + kGreek + "\\" + std::string(60, 'e') + kGreek + kGreek);
+    ASSERT_EQ(0, ml_mkdir(folder.substr(0, folder.rfind('\\')).c_str()));
+    ASSERT_EQ(0, ml_mkdir(folder.c_str()));
+    InFolder in(folder);
+    const size_t need = folder.size() + 1;
+
+    char *block = ml_getcwd_utf8(NULL, 0); // a block of the size it needs
+    ASSERT_NE(nullptr, block);
+    EXPECT_EQ(folder, block);
+    free(block);
+    std::vector<char> buf(need, 'Z');
+    EXPECT_EQ(buf.data(), ml_getcwd_utf8(buf.data(), static_cast<int>(need)));
+    EXPECT_EQ(folder, buf.data());
+    errno = 0;
+    EXPECT_EQ(nullptr, ml_getcwd_utf8(buf.data(), static_cast<int>(need - 1)));
+    EXPECT_EQ(ERANGE, errno);
+
+    block = ml_fullpath_utf8(NULL, kGreek, 0);
+    ASSERT_NE(nullptr, block);
+    EXPECT_EQ(folder + "\\" + kGreek, block);
+    free(block);
+    errno = 0;
+    EXPECT_EQ(nullptr, ml_fullpath_utf8(buf.data(), kGreek, need));
+    EXPECT_EQ(ERANGE, errno);
+    errno = 0;
+    EXPECT_EQ(nullptr, ml_fullpath_utf8(buf.data(), "bad\xC3(", need));
+    EXPECT_EQ(EILSEQ, errno);
+}
+
 TEST(CurrentFolder, NoBufferGivesNullWithoutKeepingTheRuntimesCopy)
 {
     // A deep folder, so a kept copy would show on the heap.

@@ -28,9 +28,9 @@
  * (`p = printf`) stays the runtime's narrow function.
  *
  * Left out, with the reason:
- * - `_getcwd`/`getcwd`, `_getdcwd` and `_fullpath`: their members take no
- *   NULL buffer (POSIX programs often ask `getcwd(NULL, 0)`) and no buffer
- *   over 2048 bytes.
+ * - `_getdcwd`: its member takes no NULL buffer and no buffer over 2048
+ *   bytes. (`_getcwd`, `getcwd` and `_fullpath` reach ml_getcwd_utf8 and
+ *   ml_fullpath_utf8, which keep the runtime's contract.)
  * - `gets`: its member refuses lines of 2048 bytes or more.
  * - `_wgetenv`-style members (ml_getenv) and the wide names: not narrow.
  * - `fwrite` and `fread`: mapped once their members exist.
@@ -105,6 +105,9 @@ int _mkdir(const char *path) ML_DROPIN_AS(ml_mkdir);
 int mkdir(const char *path) ML_DROPIN_AS(ml_mkdir);
 int _rmdir(const char *path) ML_DROPIN_AS(ml_rmdir);
 int rmdir(const char *path) ML_DROPIN_AS(ml_rmdir);
+char *_getcwd(char *buffer, int size) ML_DROPIN_AS(ml_getcwd_utf8);
+char *getcwd(char *buffer, int size) ML_DROPIN_AS(ml_getcwd_utf8);
+char *_fullpath(char *absPath, const char *relPath, size_t maxLength) ML_DROPIN_AS(ml_fullpath_utf8);
 int _chdir(const char *path) ML_DROPIN_AS(ml_chdir);
 int chdir(const char *path) ML_DROPIN_AS(ml_chdir);
 int remove(const char *path) ML_DROPIN_AS(ml_remove);

@@ -258,6 +258,24 @@ char *ml_getdcwd(int drive, char *buffer, int size);
 char *ml_fullpath(char *absPath, const char *relPath, size_t maxLength);
 /** @} */
 
+/** @{ */
+/** The current folder, and the full path of relPath (UTF-8; NULL or "" for
+ * the current folder), in UTF-8 with the runtime's own contract for
+ * _getcwd and _fullpath: a path of any length; into buffer (absPath) of
+ * size (maxLength) bytes, or, when it is NULL, into a block of at least
+ * that many bytes, as many as the path needs, that the caller releases with
+ * free.
+ *
+ * Returns the buffer or the block. NULL with ERANGE when the path does not
+ * fit a caller's buffer, ENOMEM when no block can be allocated, EILSEQ after
+ * a record when the path does not convert, the runtime's errno when it
+ * fails; a relPath that does not convert gives NULL after the records with
+ * the errno of the family's rule above. The drop-in header maps _getcwd,
+ * getcwd and _fullpath to them. */
+char *ml_getcwd_utf8(char *buffer, int size);
+char *ml_fullpath_utf8(char *absPath, const char *relPath, size_t maxLength);
+/** @} */
+
 /** _wmakepath into path (at least 260 bytes): the four parts are required
  * (use "" for an empty one). A path whose UTF-8 form with its zero needs
  * more than 260 bytes is refused with a record, errno ENAMETOOLONG and path

@@ -6,6 +6,7 @@
 #include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <utime.h>
 
 #define GREEK_CJK_EMOJI "\xCE\xA4\xCE\xB5\xCF\x83\xCF\x84_\xE6\xB8\xAC\xE8\xA9\xA6\xF0\x9F\x98\x80" /* Τεστ_測試😀 */
@@ -62,6 +63,10 @@ int main(int argc, char **argv)
     struct utimbuf times = {1000000000, 1000000000};
     check(utime(FILE_A, &times) == 0, "utime", NULL);
     check(stat(FILE_A, &st) == 0 && st.st_mtime == 1000000000, "stat modification time after utime", NULL);
+
+    char *here = getcwd(NULL, 0);
+    check(here != NULL && strstr(here, GREEK_CJK_EMOJI) != NULL, "getcwd", here);
+    free(here);
 
     check(system("if exist " FILE_A " exit 7") == 7, "system", NULL);
     FILE *pipe = popen("cmd /c if exist " FILE_A " echo found", "r");

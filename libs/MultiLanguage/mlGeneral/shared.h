@@ -88,6 +88,40 @@ inline void refuse(std::initializer_list<const Wide *> inputs)
         }
 }
 
+// A wide path that the runtime allocated (or NULL, its failure, errno set),
+// delivered as _getcwd and _fullpath deliver theirs: into the caller's
+// buffer of size bytes (ERANGE when it does not fit), or, given no buffer,
+// into a block of at least size bytes that the caller releases with free.
+// A path that does not convert is recorded under the member's name.
+inline char *deliverPath(wchar_t *path, char *buffer, size_t size, const char *member)
+{
+    if (path == NULL)
+        return NULL; // the runtime's errno
+    const size_t need = ml_GetUTF16toUTF8Size(path);
+    char *out = buffer;
+    int error = 0;
+    if (need == 0)
+        error = EILSEQ;
+    else if (buffer != NULL && need > size)
+        error = ERANGE;
+    else if (buffer == NULL && (out = static_cast<char *>(malloc(size > need ? size : need))) == NULL)
+        error = ENOMEM;
+    else if (!ml_ConvertUTF16toUTF8(path, out, static_cast<int>(need)))
+        error = EILSEQ;
+    if (error == EILSEQ)
+        ml_Logger("%s has failed to convert at %d line, file: %s", member, ML_AT);
+    {
+        LastErrorKeeper keep;
+        if (error != 0 && buffer == NULL)
+            free(out);
+        free(path);
+    }
+    if (error == 0)
+        return out;
+    errno = error;
+    return NULL;
+}
+
 // Bytes that ml_splitpath and ml_makepath write into each caller's part.
 const int kPathPartBytes = 260;
 
