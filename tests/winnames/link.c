@@ -1,7 +1,7 @@
 /* Takes the address of every A name that the drop-in header maps, in C here
  * and in C++ (link.cpp), after the platform headers that declare them: a
- * missing entry, a wrong @N on i686 or a missing import pointer fails the
- * link. Run, each address must be the library's entry, not the DLL's export. */
+ * missing entry, a wrong @N on i686 or a missing import pointer (which a
+ * call reads) fails the link. Run, each address must be the library's entry, not the DLL's export. */
 #include <windows.h>
 #include <msiquery.h>
 #include <psapi.h>
@@ -10,12 +10,6 @@
 #include <stdio.h>
 
 #include "link.h"
-
-#define NAME(dll, name) {#dll ".dll", #name, (winnames_proc)name},
-static const struct winnames_entry winnames_c[] = {
-#include "names.h"
-};
-#undef NAME
 
 static int unmapped(const char *language, const struct winnames_entry *names, size_t count)
 {
@@ -30,10 +24,27 @@ static int unmapped(const char *language, const struct winnames_entry *names, si
     return failures;
 }
 
-int main(void)
+/* Never run: a call of each name, for the import pointers. */
+static void calls(void)
 {
-    const size_t count = sizeof winnames_c / sizeof winnames_c[0];
-    int failures = unmapped("C", winnames_c, count) + unmapped("C++", winnames_cpp, winnames_cpp_count);
+#define NAME WINNAMES_CALL
+#include "names.h"
+#undef NAME
+    winnames_cpp_calls();
+}
+
+int main(int argc, char **argv)
+{
+    if (argc > 1 && argv[1] != NULL)
+        calls();
+    /* Taken at run time, each address is read from the entry's import pointer. */
+#define NAME(dll, name, args) {#dll ".dll", #name, (winnames_proc)name},
+    const struct winnames_entry names[] = {
+#include "names.h"
+    };
+#undef NAME
+    const size_t count = sizeof names / sizeof names[0];
+    int failures = unmapped("C", names, count) + winnames_cpp(unmapped);
     /* Without UNICODE the generic names follow their A names. */
     if ((winnames_proc)CreateFile != (winnames_proc)ml_CreateFileA ||
         (winnames_proc)GetModuleFileNameEx != (winnames_proc)ml_K32GetModuleFileNameExA) {
