@@ -158,9 +158,10 @@ template <typename R, typename... A> constexpr unsigned stackBytes(R(WINAPI *)(A
 
 // A program built with the drop-in header reaches an A function as the
 // library's entry ml_<Name>A, which <windows.h> then declares dllimport: its
-// calls and addresses read the import pointer __imp_ml_<Name>A. GNU ld makes
-// none for a function of a static library, so each entry defines its own. On
-// i686 the label carries the entry's stack bytes, checked against its type.
+// calls (and Clang's addresses) read the import pointer __imp_ml_<Name>A. GNU
+// ld makes none for a function of a static library, so each entry defines its
+// own. On i686 the label carries the entry's stack bytes, checked against its
+// type.
 #ifdef _WIN64
 #define ML_IMPORT_POINTER(entry, bytes)                                                                               \
     extern decltype(&entry) const entry##_import __asm__("__imp_" #entry);                                            \
