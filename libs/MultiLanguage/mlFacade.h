@@ -151,6 +151,30 @@ inline bool toCaller(const WCHAR *text, char *buffer, long long size)
     return ml_ConvertUTF16toUTF8(text, buffer, clampSize(static_cast<unsigned long long>(size))) != 0;
 }
 
+// The bytes an i686 stdcall function takes off the stack: its @N.
+template <typename T> constexpr unsigned stackSlot() { return (sizeof(T) + 3) / 4 * 4; }
+template <typename R, typename... A> constexpr unsigned stackBytes(R(WINAPI *)(A...))
+{
+    return (0u + ... + stackSlot<A>());
+}
+
 } // namespace ml
+
+// A program built with the drop-in header reaches an A function as the
+// library's entry ml_<Name>A, which <windows.h> then declares dllimport: its
+// calls (and Clang's addresses) read the import pointer __imp_ml_<Name>A. GNU
+// ld makes none for a function of a static library, so each entry defines its
+// own. On i686 the label carries the entry's stack bytes, checked against its
+// type.
+#ifdef _WIN64
+#define ML_IMPORT_POINTER(entry, bytes)                                                                               \
+    extern decltype(&entry) const entry##_import __asm__("__imp_" #entry);                                            \
+    decltype(&entry) const entry##_import = entry;
+#else
+#define ML_IMPORT_POINTER(entry, bytes)                                                                               \
+    static_assert(ml::stackBytes(entry) == bytes, #entry " does not take " #bytes " bytes");                         \
+    extern decltype(&entry) const entry##_import __asm__("__imp__" #entry "@" #bytes);                                \
+    decltype(&entry) const entry##_import = entry;
+#endif
 
 #endif // ML_FACADE_H

@@ -16,4 +16,12 @@ BOOL ml_CopyFile(const char *existingName, const char *newName, BOOL failIfExist
     return CopyFileW(wExisting.arg(), wNew.arg(), failIfExists);
 }
 
+// What CopyFileA calls in a program built with the drop-in header.
+__typeof__(CopyFileA) ml_CopyFileA;
+BOOL WINAPI ml_CopyFileA(const char *existingName, const char *newName, BOOL failIfExists)
+{
+    return ml_CopyFile(existingName, newName, failIfExists);
+}
+ML_IMPORT_POINTER(ml_CopyFileA, 12)
+
 } // extern "C"

@@ -13,4 +13,12 @@ BOOL ml_CreateDirectory(const char *path, LPSECURITY_ATTRIBUTES attributes)
     return CreateDirectoryW(wPath.arg(), attributes);
 }
 
+// What CreateDirectoryA calls in a program built with the drop-in header.
+__typeof__(CreateDirectoryA) ml_CreateDirectoryA;
+BOOL WINAPI ml_CreateDirectoryA(const char *path, LPSECURITY_ATTRIBUTES attributes)
+{
+    return ml_CreateDirectory(path, attributes);
+}
+ML_IMPORT_POINTER(ml_CreateDirectoryA, 8)
+
 } // extern "C"

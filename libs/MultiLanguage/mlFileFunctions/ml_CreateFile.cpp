@@ -15,4 +15,13 @@ HANDLE ml_CreateFile(const char *fileName, DWORD access, DWORD shareMode, LPSECU
                        templateFile);
 }
 
+// What CreateFileA calls in a program built with the drop-in header.
+__typeof__(CreateFileA) ml_CreateFileA;
+HANDLE WINAPI ml_CreateFileA(const char *fileName, DWORD access, DWORD shareMode, LPSECURITY_ATTRIBUTES security,
+                             DWORD creationDisposition, DWORD flagsAndAttributes, HANDLE templateFile)
+{
+    return ml_CreateFile(fileName, access, shareMode, security, creationDisposition, flagsAndAttributes, templateFile);
+}
+ML_IMPORT_POINTER(ml_CreateFileA, 28)
+
 } // extern "C"

@@ -16,4 +16,12 @@ BOOL ml_DefineDosDevice(DWORD flags, const char *deviceName, const char *targetP
     return DefineDosDeviceW(flags, wDevice.arg(), wTarget.arg());
 }
 
+// What DefineDosDeviceA calls in a program built with the drop-in header.
+__typeof__(DefineDosDeviceA) ml_DefineDosDeviceA;
+BOOL WINAPI ml_DefineDosDeviceA(DWORD flags, const char *deviceName, const char *targetPath)
+{
+    return ml_DefineDosDevice(flags, deviceName, targetPath);
+}
+ML_IMPORT_POINTER(ml_DefineDosDeviceA, 12)
+
 } // extern "C"

@@ -13,4 +13,12 @@ BOOL ml_DeleteFile(const char *fileName)
     return DeleteFileW(wFile.arg());
 }
 
+// What DeleteFileA calls in a program built with the drop-in header.
+__typeof__(DeleteFileA) ml_DeleteFileA;
+BOOL WINAPI ml_DeleteFileA(const char *fileName)
+{
+    return ml_DeleteFile(fileName);
+}
+ML_IMPORT_POINTER(ml_DeleteFileA, 4)
+
 } // extern "C"

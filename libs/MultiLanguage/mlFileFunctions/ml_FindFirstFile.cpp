@@ -24,4 +24,12 @@ HANDLE ml_FindFirstFile(const char *fileName, LPWIN32_FIND_DATAA findData)
     return search;
 }
 
+// What FindFirstFileA calls in a program built with the drop-in header.
+__typeof__(FindFirstFileA) ml_FindFirstFileA;
+HANDLE WINAPI ml_FindFirstFileA(const char *fileName, LPWIN32_FIND_DATAA findData)
+{
+    return ml_FindFirstFile(fileName, findData);
+}
+ML_IMPORT_POINTER(ml_FindFirstFileA, 8)
+
 } // extern "C"

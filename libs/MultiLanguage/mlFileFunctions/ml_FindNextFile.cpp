@@ -14,4 +14,12 @@ BOOL ml_FindNextFile(HANDLE search, LPWIN32_FIND_DATAA findData)
     return next;
 }
 
+// What FindNextFileA calls in a program built with the drop-in header.
+__typeof__(FindNextFileA) ml_FindNextFileA;
+BOOL WINAPI ml_FindNextFileA(HANDLE search, LPWIN32_FIND_DATAA findData)
+{
+    return ml_FindNextFile(search, findData);
+}
+ML_IMPORT_POINTER(ml_FindNextFileA, 8)
+
 } // extern "C"

@@ -13,4 +13,12 @@ BOOL ml_GetBinaryType(const char *applicationName, LPDWORD binaryType)
     return GetBinaryTypeW(wName.arg(), binaryType);
 }
 
+// What GetBinaryTypeA calls in a program built with the drop-in header.
+__typeof__(GetBinaryTypeA) ml_GetBinaryTypeA;
+BOOL WINAPI ml_GetBinaryTypeA(const char *applicationName, LPDWORD binaryType)
+{
+    return ml_GetBinaryType(applicationName, binaryType);
+}
+ML_IMPORT_POINTER(ml_GetBinaryTypeA, 8)
+
 } // extern "C"

@@ -22,4 +22,12 @@ DWORD ml_GetCurrentDirectory(DWORD size, char *buffer)
     return utf8Size(folder.arg()) - 1;
 }
 
+// What GetCurrentDirectoryA calls in a program built with the drop-in header.
+__typeof__(GetCurrentDirectoryA) ml_GetCurrentDirectoryA;
+DWORD WINAPI ml_GetCurrentDirectoryA(DWORD size, char *buffer)
+{
+    return ml_GetCurrentDirectory(size, buffer);
+}
+ML_IMPORT_POINTER(ml_GetCurrentDirectoryA, 8)
+
 } // extern "C"

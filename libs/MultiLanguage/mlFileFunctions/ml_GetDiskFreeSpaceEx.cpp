@@ -14,4 +14,13 @@ BOOL ml_GetDiskFreeSpaceEx(const char *folder, PULARGE_INTEGER freeBytesAvailabl
     return GetDiskFreeSpaceExW(wFolder.arg(), freeBytesAvailable, totalBytes, totalFreeBytes);
 }
 
+// What GetDiskFreeSpaceExA calls in a program built with the drop-in header.
+__typeof__(GetDiskFreeSpaceExA) ml_GetDiskFreeSpaceExA;
+BOOL WINAPI ml_GetDiskFreeSpaceExA(const char *folder, PULARGE_INTEGER freeBytesAvailable, PULARGE_INTEGER totalBytes,
+                                   PULARGE_INTEGER totalFreeBytes)
+{
+    return ml_GetDiskFreeSpaceEx(folder, freeBytesAvailable, totalBytes, totalFreeBytes);
+}
+ML_IMPORT_POINTER(ml_GetDiskFreeSpaceExA, 16)
+
 } // extern "C"

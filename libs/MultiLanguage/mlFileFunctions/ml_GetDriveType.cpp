@@ -13,4 +13,12 @@ UINT ml_GetDriveType(const char *rootPath)
     return GetDriveTypeW(wRoot.arg());
 }
 
+// What GetDriveTypeA calls in a program built with the drop-in header.
+__typeof__(GetDriveTypeA) ml_GetDriveTypeA;
+UINT WINAPI ml_GetDriveTypeA(const char *rootPath)
+{
+    return ml_GetDriveType(rootPath);
+}
+ML_IMPORT_POINTER(ml_GetDriveTypeA, 4)
+
 } // extern "C"

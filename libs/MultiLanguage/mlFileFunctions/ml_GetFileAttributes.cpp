@@ -13,4 +13,12 @@ DWORD ml_GetFileAttributes(const char *fileName)
     return GetFileAttributesW(wFile.arg());
 }
 
+// What GetFileAttributesA calls in a program built with the drop-in header.
+__typeof__(GetFileAttributesA) ml_GetFileAttributesA;
+DWORD WINAPI ml_GetFileAttributesA(const char *fileName)
+{
+    return ml_GetFileAttributes(fileName);
+}
+ML_IMPORT_POINTER(ml_GetFileAttributesA, 4)
+
 } // extern "C"

@@ -14,4 +14,13 @@ BOOL ml_GetFileSecurity(const char *fileName, SECURITY_INFORMATION requested, PS
     return GetFileSecurityW(wFile.arg(), requested, descriptor, descriptorSize, sizeNeeded);
 }
 
+// What GetFileSecurityA calls in a program built with the drop-in header.
+__typeof__(GetFileSecurityA) ml_GetFileSecurityA;
+BOOL WINAPI ml_GetFileSecurityA(const char *fileName, SECURITY_INFORMATION requested, PSECURITY_DESCRIPTOR descriptor,
+                                DWORD descriptorSize, LPDWORD sizeNeeded)
+{
+    return ml_GetFileSecurity(fileName, requested, descriptor, descriptorSize, sizeNeeded);
+}
+ML_IMPORT_POINTER(ml_GetFileSecurityA, 20)
+
 } // extern "C"

@@ -20,4 +20,12 @@ DWORD ml_GetLogicalDriveStrings(DWORD size, char *buffer)
     return ml_GetMultiSzUTF16toUTF8Size(drives.arg(), static_cast<int>(units));
 }
 
+// What GetLogicalDriveStringsA calls in a program built with the drop-in header.
+__typeof__(GetLogicalDriveStringsA) ml_GetLogicalDriveStringsA;
+DWORD WINAPI ml_GetLogicalDriveStringsA(DWORD size, char *buffer)
+{
+    return ml_GetLogicalDriveStrings(size, buffer);
+}
+ML_IMPORT_POINTER(ml_GetLogicalDriveStringsA, 8)
+
 } // extern "C"

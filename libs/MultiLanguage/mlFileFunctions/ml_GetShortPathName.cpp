@@ -27,4 +27,12 @@ DWORD ml_GetShortPathName(const char *longPath, char *buffer, DWORD size)
     return utf8Size(shortPath.arg()) - 1;
 }
 
+// What GetShortPathNameA calls in a program built with the drop-in header.
+__typeof__(GetShortPathNameA) ml_GetShortPathNameA;
+DWORD WINAPI ml_GetShortPathNameA(const char *longPath, char *buffer, DWORD size)
+{
+    return ml_GetShortPathName(longPath, buffer, size);
+}
+ML_IMPORT_POINTER(ml_GetShortPathNameA, 12)
+
 } // extern "C"

@@ -24,4 +24,12 @@ UINT ml_GetTempFileName(const char *folder, const char *prefix, UINT unique, cha
     return used;
 }
 
+// What GetTempFileNameA calls in a program built with the drop-in header.
+__typeof__(GetTempFileNameA) ml_GetTempFileNameA;
+UINT WINAPI ml_GetTempFileNameA(const char *folder, const char *prefix, UINT unique, char *name)
+{
+    return ml_GetTempFileName(folder, prefix, unique, name);
+}
+ML_IMPORT_POINTER(ml_GetTempFileNameA, 16)
+
 } // extern "C"

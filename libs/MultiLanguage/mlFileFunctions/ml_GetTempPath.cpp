@@ -29,4 +29,12 @@ DWORD ml_GetTempPath(DWORD size, char *buffer)
     return result;
 }
 
+// What GetTempPathA calls in a program built with the drop-in header.
+__typeof__(GetTempPathA) ml_GetTempPathA;
+DWORD WINAPI ml_GetTempPathA(DWORD size, char *buffer)
+{
+    return ml_GetTempPath(size, buffer);
+}
+ML_IMPORT_POINTER(ml_GetTempPathA, 8)
+
 } // extern "C"

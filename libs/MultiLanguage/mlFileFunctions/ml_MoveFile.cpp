@@ -16,4 +16,12 @@ BOOL ml_MoveFile(const char *existingName, const char *newName)
     return MoveFileW(wExisting.arg(), wNew.arg());
 }
 
+// What MoveFileA calls in a program built with the drop-in header.
+__typeof__(MoveFileA) ml_MoveFileA;
+BOOL WINAPI ml_MoveFileA(const char *existingName, const char *newName)
+{
+    return ml_MoveFile(existingName, newName);
+}
+ML_IMPORT_POINTER(ml_MoveFileA, 8)
+
 } // extern "C"

@@ -16,4 +16,12 @@ BOOL ml_MoveFileEx(const char *existingName, const char *newName, DWORD flags)
     return MoveFileExW(wExisting.arg(), wNew.arg(), flags);
 }
 
+// What MoveFileExA calls in a program built with the drop-in header.
+__typeof__(MoveFileExA) ml_MoveFileExA;
+BOOL WINAPI ml_MoveFileExA(const char *existingName, const char *newName, DWORD flags)
+{
+    return ml_MoveFileEx(existingName, newName, flags);
+}
+ML_IMPORT_POINTER(ml_MoveFileExA, 12)
+
 } // extern "C"

@@ -21,4 +21,12 @@ BOOL ml_PathAppend(char *path, const char *more)
     return wPath.to(path, MAX_PATH) ? TRUE : FALSE;
 }
 
+// What PathAppendA calls in a program built with the drop-in header.
+__typeof__(PathAppendA) ml_PathAppendA;
+BOOL WINAPI ml_PathAppendA(char *path, const char *more)
+{
+    return ml_PathAppend(path, more);
+}
+ML_IMPORT_POINTER(ml_PathAppendA, 8)
+
 } // extern "C"

@@ -13,4 +13,12 @@ BOOL ml_RemoveDirectory(const char *path)
     return RemoveDirectoryW(wPath.arg());
 }
 
+// What RemoveDirectoryA calls in a program built with the drop-in header.
+__typeof__(RemoveDirectoryA) ml_RemoveDirectoryA;
+BOOL WINAPI ml_RemoveDirectoryA(const char *path)
+{
+    return ml_RemoveDirectory(path);
+}
+ML_IMPORT_POINTER(ml_RemoveDirectoryA, 4)
+
 } // extern "C"

@@ -13,4 +13,12 @@ BOOL ml_SetCurrentDirectory(const char *path)
     return SetCurrentDirectoryW(wPath.arg());
 }
 
+// What SetCurrentDirectoryA calls in a program built with the drop-in header.
+__typeof__(SetCurrentDirectoryA) ml_SetCurrentDirectoryA;
+BOOL WINAPI ml_SetCurrentDirectoryA(const char *path)
+{
+    return ml_SetCurrentDirectory(path);
+}
+ML_IMPORT_POINTER(ml_SetCurrentDirectoryA, 4)
+
 } // extern "C"

@@ -13,4 +13,12 @@ BOOL ml_SetFileAttributes(const char *fileName, DWORD attributes)
     return SetFileAttributesW(wFile.arg(), attributes);
 }
 
+// What SetFileAttributesA calls in a program built with the drop-in header.
+__typeof__(SetFileAttributesA) ml_SetFileAttributesA;
+BOOL WINAPI ml_SetFileAttributesA(const char *fileName, DWORD attributes)
+{
+    return ml_SetFileAttributes(fileName, attributes);
+}
+ML_IMPORT_POINTER(ml_SetFileAttributesA, 8)
+
 } // extern "C"

@@ -16,4 +16,12 @@ BOOL ml_SetVolumeLabel(const char *rootPath, const char *volumeName)
     return SetVolumeLabelW(wRoot.arg(), wName.arg());
 }
 
+// What SetVolumeLabelA calls in a program built with the drop-in header.
+__typeof__(SetVolumeLabelA) ml_SetVolumeLabelA;
+BOOL WINAPI ml_SetVolumeLabelA(const char *rootPath, const char *volumeName)
+{
+    return ml_SetVolumeLabel(rootPath, volumeName);
+}
+ML_IMPORT_POINTER(ml_SetVolumeLabelA, 8)
+
 } // extern "C"

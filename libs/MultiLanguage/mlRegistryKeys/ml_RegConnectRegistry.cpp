@@ -13,4 +13,12 @@ LONG ml_RegConnectRegistry(const char *machineName, HKEY key, PHKEY result)
     return RegConnectRegistryW(wMachine.arg(), key, result);
 }
 
+// What RegConnectRegistryA calls in a program built with the drop-in header.
+__typeof__(RegConnectRegistryA) ml_RegConnectRegistryA;
+LONG WINAPI ml_RegConnectRegistryA(const char *machineName, HKEY key, PHKEY result)
+{
+    return ml_RegConnectRegistry(machineName, key, result);
+}
+ML_IMPORT_POINTER(ml_RegConnectRegistryA, 12)
+
 } // extern "C"

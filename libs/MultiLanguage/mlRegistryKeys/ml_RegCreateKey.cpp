@@ -13,4 +13,12 @@ LONG ml_RegCreateKey(HKEY key, const char *subKey, PHKEY result)
     return RegCreateKeyW(key, wSubKey.arg(), result);
 }
 
+// What RegCreateKeyA calls in a program built with the drop-in header.
+__typeof__(RegCreateKeyA) ml_RegCreateKeyA;
+LONG WINAPI ml_RegCreateKeyA(HKEY key, const char *subKey, PHKEY result)
+{
+    return ml_RegCreateKey(key, subKey, result);
+}
+ML_IMPORT_POINTER(ml_RegCreateKeyA, 12)
+
 } // extern "C"

@@ -17,4 +17,13 @@ LONG ml_RegCreateKeyEx(HKEY key, const char *subKey, DWORD reserved, const char 
                            security, result, disposition);
 }
 
+// What RegCreateKeyExA calls in a program built with the drop-in header.
+__typeof__(RegCreateKeyExA) ml_RegCreateKeyExA;
+LONG WINAPI ml_RegCreateKeyExA(HKEY key, const char *subKey, DWORD reserved, LPSTR className, DWORD options,
+                               REGSAM access, LPSECURITY_ATTRIBUTES security, PHKEY result, LPDWORD disposition)
+{
+    return ml_RegCreateKeyEx(key, subKey, reserved, className, options, access, security, result, disposition);
+}
+ML_IMPORT_POINTER(ml_RegCreateKeyExA, 36)
+
 } // extern "C"

@@ -13,4 +13,12 @@ LONG ml_RegDeleteKey(HKEY key, const char *subKey)
     return RegDeleteKeyW(key, wSubKey.arg());
 }
 
+// What RegDeleteKeyA calls in a program built with the drop-in header.
+__typeof__(RegDeleteKeyA) ml_RegDeleteKeyA;
+LONG WINAPI ml_RegDeleteKeyA(HKEY key, const char *subKey)
+{
+    return ml_RegDeleteKey(key, subKey);
+}
+ML_IMPORT_POINTER(ml_RegDeleteKeyA, 8)
+
 } // extern "C"

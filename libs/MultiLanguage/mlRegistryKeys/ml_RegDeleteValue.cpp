@@ -13,4 +13,12 @@ LONG ml_RegDeleteValue(HKEY key, const char *valueName)
     return RegDeleteValueW(key, wName.arg());
 }
 
+// What RegDeleteValueA calls in a program built with the drop-in header.
+__typeof__(RegDeleteValueA) ml_RegDeleteValueA;
+LONG WINAPI ml_RegDeleteValueA(HKEY key, const char *valueName)
+{
+    return ml_RegDeleteValue(key, valueName);
+}
+ML_IMPORT_POINTER(ml_RegDeleteValueA, 8)
+
 } // extern "C"

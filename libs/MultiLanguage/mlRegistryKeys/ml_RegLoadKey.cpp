@@ -15,4 +15,12 @@ LONG ml_RegLoadKey(HKEY key, const char *subKey, const char *file)
     return RegLoadKeyW(key, wSubKey.arg(), wFile.arg());
 }
 
+// What RegLoadKeyA calls in a program built with the drop-in header.
+__typeof__(RegLoadKeyA) ml_RegLoadKeyA;
+LONG WINAPI ml_RegLoadKeyA(HKEY key, const char *subKey, const char *file)
+{
+    return ml_RegLoadKey(key, subKey, file);
+}
+ML_IMPORT_POINTER(ml_RegLoadKeyA, 12)
+
 } // extern "C"

@@ -13,4 +13,12 @@ LONG ml_RegOpenKey(HKEY key, const char *subKey, PHKEY result)
     return RegOpenKeyW(key, wSubKey.arg(), result);
 }
 
+// What RegOpenKeyA calls in a program built with the drop-in header.
+__typeof__(RegOpenKeyA) ml_RegOpenKeyA;
+LONG WINAPI ml_RegOpenKeyA(HKEY key, const char *subKey, PHKEY result)
+{
+    return ml_RegOpenKey(key, subKey, result);
+}
+ML_IMPORT_POINTER(ml_RegOpenKeyA, 12)
+
 } // extern "C"

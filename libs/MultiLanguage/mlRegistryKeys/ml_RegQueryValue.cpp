@@ -35,4 +35,12 @@ LONG ml_RegQueryValue(HKEY key, const char *subKey, char *value, PLONG valueSize
     return ERROR_SUCCESS;
 }
 
+// What RegQueryValueA calls in a program built with the drop-in header.
+__typeof__(RegQueryValueA) ml_RegQueryValueA;
+LONG WINAPI ml_RegQueryValueA(HKEY key, const char *subKey, char *value, PLONG valueSize)
+{
+    return ml_RegQueryValue(key, subKey, value, valueSize);
+}
+ML_IMPORT_POINTER(ml_RegQueryValueA, 16)
+
 } // extern "C"

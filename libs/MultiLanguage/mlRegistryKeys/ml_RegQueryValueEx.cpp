@@ -37,4 +37,13 @@ LONG ml_RegQueryValueEx(HKEY key, const char *valueName, LPDWORD reserved, LPDWO
     return ERROR_SUCCESS;
 }
 
+// What RegQueryValueExA calls in a program built with the drop-in header.
+__typeof__(RegQueryValueExA) ml_RegQueryValueExA;
+LONG WINAPI ml_RegQueryValueExA(HKEY key, const char *valueName, LPDWORD reserved, LPDWORD type, LPBYTE data,
+                                LPDWORD size)
+{
+    return ml_RegQueryValueEx(key, valueName, reserved, type, data, size);
+}
+ML_IMPORT_POINTER(ml_RegQueryValueExA, 24)
+
 } // extern "C"

@@ -16,4 +16,12 @@ LONG ml_RegReplaceKey(HKEY key, const char *subKey, const char *newFile, const c
     return RegReplaceKeyW(key, wSubKey.arg(), wNew.arg(), wOld.arg());
 }
 
+// What RegReplaceKeyA calls in a program built with the drop-in header.
+__typeof__(RegReplaceKeyA) ml_RegReplaceKeyA;
+LONG WINAPI ml_RegReplaceKeyA(HKEY key, const char *subKey, const char *newFile, const char *oldFile)
+{
+    return ml_RegReplaceKey(key, subKey, newFile, oldFile);
+}
+ML_IMPORT_POINTER(ml_RegReplaceKeyA, 16)
+
 } // extern "C"

@@ -13,4 +13,12 @@ LONG ml_RegSaveKey(HKEY key, const char *file, LPSECURITY_ATTRIBUTES security)
     return RegSaveKeyW(key, wFile.arg(), security);
 }
 
+// What RegSaveKeyA calls in a program built with the drop-in header.
+__typeof__(RegSaveKeyA) ml_RegSaveKeyA;
+LONG WINAPI ml_RegSaveKeyA(HKEY key, const char *file, LPSECURITY_ATTRIBUTES security)
+{
+    return ml_RegSaveKey(key, file, security);
+}
+ML_IMPORT_POINTER(ml_RegSaveKeyA, 12)
+
 } // extern "C"

@@ -17,4 +17,12 @@ LONG ml_RegSetValue(HKEY key, const char *subKey, DWORD type, const char *data, 
     return RegSetValueW(key, wSubKey.arg(), type, wData.arg(), size);
 }
 
+// What RegSetValueA calls in a program built with the drop-in header.
+__typeof__(RegSetValueA) ml_RegSetValueA;
+LONG WINAPI ml_RegSetValueA(HKEY key, const char *subKey, DWORD type, const char *data, DWORD size)
+{
+    return ml_RegSetValue(key, subKey, type, data, size);
+}
+ML_IMPORT_POINTER(ml_RegSetValueA, 20)
+
 } // extern "C"

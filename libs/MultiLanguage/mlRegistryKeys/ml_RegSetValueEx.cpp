@@ -32,4 +32,12 @@ LONG ml_RegSetValueEx(HKEY key, const char *valueName, DWORD reserved, DWORD typ
     return RegSetValueExW(key, wName.arg(), reserved, type, stored, storedSize);
 }
 
+// What RegSetValueExA calls in a program built with the drop-in header.
+__typeof__(RegSetValueExA) ml_RegSetValueExA;
+LONG WINAPI ml_RegSetValueExA(HKEY key, const char *valueName, DWORD reserved, DWORD type, const BYTE *data, DWORD size)
+{
+    return ml_RegSetValueEx(key, valueName, reserved, type, data, size);
+}
+ML_IMPORT_POINTER(ml_RegSetValueExA, 24)
+
 } // extern "C"

@@ -13,4 +13,12 @@ LONG ml_RegUnLoadKey(HKEY key, const char *subKey)
     return RegUnLoadKeyW(key, wSubKey.arg());
 }
 
+// What RegUnLoadKeyA calls in a program built with the drop-in header.
+__typeof__(RegUnLoadKeyA) ml_RegUnLoadKeyA;
+LONG WINAPI ml_RegUnLoadKeyA(HKEY key, const char *subKey)
+{
+    return ml_RegUnLoadKey(key, subKey);
+}
+ML_IMPORT_POINTER(ml_RegUnLoadKeyA, 8)
+
 } // extern "C"

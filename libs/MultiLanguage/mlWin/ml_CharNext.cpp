@@ -15,4 +15,12 @@ char *ml_CharNext(const char *p)
     return const_cast<char *>(p + i);
 }
 
+// What CharNextA calls in a program built with the drop-in header.
+__typeof__(CharNextA) ml_CharNextA;
+char *WINAPI ml_CharNextA(const char *p)
+{
+    return ml_CharNext(p);
+}
+ML_IMPORT_POINTER(ml_CharNextA, 4)
+
 } // extern "C"

@@ -13,4 +13,12 @@ HANDLE ml_CreateEvent(LPSECURITY_ATTRIBUTES attributes, BOOL manualReset, BOOL i
     return CreateEventW(attributes, manualReset, initialState, wName.arg());
 }
 
+// What CreateEventA calls in a program built with the drop-in header.
+__typeof__(CreateEventA) ml_CreateEventA;
+HANDLE WINAPI ml_CreateEventA(LPSECURITY_ATTRIBUTES attributes, BOOL manualReset, BOOL initialState, const char *name)
+{
+    return ml_CreateEvent(attributes, manualReset, initialState, name);
+}
+ML_IMPORT_POINTER(ml_CreateEventA, 16)
+
 } // extern "C"

@@ -13,4 +13,12 @@ HANDLE ml_CreateMutex(LPSECURITY_ATTRIBUTES attributes, BOOL initialOwner, const
     return CreateMutexW(attributes, initialOwner, wName.arg());
 }
 
+// What CreateMutexA calls in a program built with the drop-in header.
+__typeof__(CreateMutexA) ml_CreateMutexA;
+HANDLE WINAPI ml_CreateMutexA(LPSECURITY_ATTRIBUTES attributes, BOOL initialOwner, const char *name)
+{
+    return ml_CreateMutex(attributes, initialOwner, name);
+}
+ML_IMPORT_POINTER(ml_CreateMutexA, 12)
+
 } // extern "C"

@@ -26,4 +26,16 @@ BOOL ml_CreateProcess(const char *applicationName, const char *commandLine, LPSE
                           startupInfo != NULL ? &startup : NULL, processInformation);
 }
 
+// What CreateProcessA calls in a program built with the drop-in header.
+__typeof__(CreateProcessA) ml_CreateProcessA;
+BOOL WINAPI ml_CreateProcessA(const char *applicationName, LPSTR commandLine, LPSECURITY_ATTRIBUTES processAttributes,
+                              LPSECURITY_ATTRIBUTES threadAttributes, BOOL inheritHandles, DWORD creationFlags,
+                              LPVOID environment, const char *currentDirectory, LPSTARTUPINFOA startupInfo,
+                              LPPROCESS_INFORMATION processInformation)
+{
+    return ml_CreateProcess(applicationName, commandLine, processAttributes, threadAttributes, inheritHandles,
+                            creationFlags, environment, currentDirectory, startupInfo, processInformation);
+}
+ML_IMPORT_POINTER(ml_CreateProcessA, 40)
+
 } // extern "C"

@@ -22,4 +22,12 @@ DWORD ml_ExpandEnvironmentStrings(const char *source, char *destination, DWORD s
     return utf8Length(expanded.out()) + 1;
 }
 
+// What ExpandEnvironmentStringsA calls in a program built with the drop-in header.
+__typeof__(ExpandEnvironmentStringsA) ml_ExpandEnvironmentStringsA;
+DWORD WINAPI ml_ExpandEnvironmentStringsA(const char *source, char *destination, DWORD size)
+{
+    return ml_ExpandEnvironmentStrings(source, destination, size);
+}
+ML_IMPORT_POINTER(ml_ExpandEnvironmentStringsA, 12)
+
 } // extern "C"

@@ -20,4 +20,12 @@ DWORD ml_GetModuleFileName(HMODULE module, char *buffer, DWORD size)
     return utf8Length(path.out());
 }
 
+// What GetModuleFileNameA calls in a program built with the drop-in header.
+__typeof__(GetModuleFileNameA) ml_GetModuleFileNameA;
+DWORD WINAPI ml_GetModuleFileNameA(HMODULE module, char *buffer, DWORD size)
+{
+    return ml_GetModuleFileName(module, buffer, size);
+}
+ML_IMPORT_POINTER(ml_GetModuleFileNameA, 12)
+
 } // extern "C"

@@ -22,4 +22,12 @@ DWORD ml_GetModuleFileNameEx(HANDLE process, HMODULE module, char *buffer, DWORD
     return utf8Length(path);
 }
 
+// What K32GetModuleFileNameExA calls in a program built with the drop-in header.
+__typeof__(K32GetModuleFileNameExA) ml_K32GetModuleFileNameExA;
+DWORD WINAPI ml_K32GetModuleFileNameExA(HANDLE process, HMODULE module, char *buffer, DWORD size)
+{
+    return ml_GetModuleFileNameEx(process, module, buffer, size);
+}
+ML_IMPORT_POINTER(ml_K32GetModuleFileNameExA, 16)
+
 } // extern "C"

@@ -13,4 +13,12 @@ HMODULE ml_GetModuleHandle(const char *moduleName)
     return GetModuleHandleW(wName.arg());
 }
 
+// What GetModuleHandleA calls in a program built with the drop-in header.
+__typeof__(GetModuleHandleA) ml_GetModuleHandleA;
+HMODULE WINAPI ml_GetModuleHandleA(const char *moduleName)
+{
+    return ml_GetModuleHandle(moduleName);
+}
+ML_IMPORT_POINTER(ml_GetModuleHandleA, 4)
+
 } // extern "C"

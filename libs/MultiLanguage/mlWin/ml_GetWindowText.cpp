@@ -21,4 +21,12 @@ int ml_GetWindowText(HWND window, char *buffer, int size)
     return utf8Length(text.out());
 }
 
+// What GetWindowTextA calls in a program built with the drop-in header.
+__typeof__(GetWindowTextA) ml_GetWindowTextA;
+int WINAPI ml_GetWindowTextA(HWND window, char *buffer, int size)
+{
+    return ml_GetWindowText(window, buffer, size);
+}
+ML_IMPORT_POINTER(ml_GetWindowTextA, 12)
+
 } // extern "C"

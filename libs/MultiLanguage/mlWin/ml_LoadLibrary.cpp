@@ -13,4 +13,12 @@ HMODULE ml_LoadLibrary(const char *fileName)
     return LoadLibraryW(wName.arg());
 }
 
+// What LoadLibraryA calls in a program built with the drop-in header.
+__typeof__(LoadLibraryA) ml_LoadLibraryA;
+HMODULE WINAPI ml_LoadLibraryA(const char *fileName)
+{
+    return ml_LoadLibrary(fileName);
+}
+ML_IMPORT_POINTER(ml_LoadLibraryA, 4)
+
 } // extern "C"

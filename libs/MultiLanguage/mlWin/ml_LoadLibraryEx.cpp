@@ -13,4 +13,12 @@ HMODULE ml_LoadLibraryEx(const char *fileName, HANDLE file, DWORD flags)
     return LoadLibraryExW(wName.arg(), file, flags);
 }
 
+// What LoadLibraryExA calls in a program built with the drop-in header.
+__typeof__(LoadLibraryExA) ml_LoadLibraryExA;
+HMODULE WINAPI ml_LoadLibraryExA(const char *fileName, HANDLE file, DWORD flags)
+{
+    return ml_LoadLibraryEx(fileName, file, flags);
+}
+ML_IMPORT_POINTER(ml_LoadLibraryExA, 12)
+
 } // extern "C"

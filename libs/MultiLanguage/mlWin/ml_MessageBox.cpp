@@ -16,4 +16,12 @@ int ml_MessageBox(HWND owner, const char *text, const char *caption, UINT type)
     return MessageBoxW(owner, wText.arg(), wCaption.arg(), type);
 }
 
+// What MessageBoxA calls in a program built with the drop-in header.
+__typeof__(MessageBoxA) ml_MessageBoxA;
+int WINAPI ml_MessageBoxA(HWND owner, const char *text, const char *caption, UINT type)
+{
+    return ml_MessageBox(owner, text, caption, type);
+}
+ML_IMPORT_POINTER(ml_MessageBoxA, 16)
+
 } // extern "C"

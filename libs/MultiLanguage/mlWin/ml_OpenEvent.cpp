@@ -13,4 +13,12 @@ HANDLE ml_OpenEvent(DWORD access, BOOL inheritHandle, const char *name)
     return OpenEventW(access, inheritHandle, name != NULL ? wName : NULL);
 }
 
+// What OpenEventA calls in a program built with the drop-in header.
+__typeof__(OpenEventA) ml_OpenEventA;
+HANDLE WINAPI ml_OpenEventA(DWORD access, BOOL inheritHandle, const char *name)
+{
+    return ml_OpenEvent(access, inheritHandle, name);
+}
+ML_IMPORT_POINTER(ml_OpenEventA, 12)
+
 } // extern "C"

@@ -13,4 +13,12 @@ HANDLE ml_OpenSemaphore(DWORD access, BOOL inheritHandle, const char *name)
     return OpenSemaphoreW(access, inheritHandle, wName.arg());
 }
 
+// What OpenSemaphoreA calls in a program built with the drop-in header.
+__typeof__(OpenSemaphoreA) ml_OpenSemaphoreA;
+HANDLE WINAPI ml_OpenSemaphoreA(DWORD access, BOOL inheritHandle, const char *name)
+{
+    return ml_OpenSemaphore(access, inheritHandle, name);
+}
+ML_IMPORT_POINTER(ml_OpenSemaphoreA, 12)
+
 } // extern "C"

@@ -13,4 +13,12 @@ UINT ml_RegisterWindowMessage(const char *name)
     return RegisterWindowMessageW(wName.arg());
 }
 
+// What RegisterWindowMessageA calls in a program built with the drop-in header.
+__typeof__(RegisterWindowMessageA) ml_RegisterWindowMessageA;
+UINT WINAPI ml_RegisterWindowMessageA(const char *name)
+{
+    return ml_RegisterWindowMessage(name);
+}
+ML_IMPORT_POINTER(ml_RegisterWindowMessageA, 4)
+
 } // extern "C"

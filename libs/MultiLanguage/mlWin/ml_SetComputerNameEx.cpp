@@ -13,4 +13,12 @@ BOOL ml_SetComputerNameEx(COMPUTER_NAME_FORMAT type, const char *name)
     return SetComputerNameExW(type, wName.arg());
 }
 
+// What SetComputerNameExA calls in a program built with the drop-in header.
+__typeof__(SetComputerNameExA) ml_SetComputerNameExA;
+BOOL WINAPI ml_SetComputerNameExA(COMPUTER_NAME_FORMAT type, const char *name)
+{
+    return ml_SetComputerNameEx(type, name);
+}
+ML_IMPORT_POINTER(ml_SetComputerNameExA, 8)
+
 } // extern "C"

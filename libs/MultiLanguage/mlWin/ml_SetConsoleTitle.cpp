@@ -13,4 +13,12 @@ BOOL ml_SetConsoleTitle(const char *title)
     return SetConsoleTitleW(wTitle.arg());
 }
 
+// What SetConsoleTitleA calls in a program built with the drop-in header.
+__typeof__(SetConsoleTitleA) ml_SetConsoleTitleA;
+BOOL WINAPI ml_SetConsoleTitleA(const char *title)
+{
+    return ml_SetConsoleTitle(title);
+}
+ML_IMPORT_POINTER(ml_SetConsoleTitleA, 4)
+
 } // extern "C"

@@ -16,4 +16,12 @@ BOOL ml_SetEnvironmentVariable(const char *name, const char *value)
     return SetEnvironmentVariableW(wName.arg(), wValue.arg());
 }
 
+// What SetEnvironmentVariableA calls in a program built with the drop-in header.
+__typeof__(SetEnvironmentVariableA) ml_SetEnvironmentVariableA;
+BOOL WINAPI ml_SetEnvironmentVariableA(const char *name, const char *value)
+{
+    return ml_SetEnvironmentVariable(name, value);
+}
+ML_IMPORT_POINTER(ml_SetEnvironmentVariableA, 8)
+
 } // extern "C"

@@ -13,4 +13,12 @@ BOOL ml_SetWindowText(HWND window, const char *text)
     return SetWindowTextW(window, wText.arg());
 }
 
+// What SetWindowTextA calls in a program built with the drop-in header.
+__typeof__(SetWindowTextA) ml_SetWindowTextA;
+BOOL WINAPI ml_SetWindowTextA(HWND window, const char *text)
+{
+    return ml_SetWindowText(window, text);
+}
+ML_IMPORT_POINTER(ml_SetWindowTextA, 8)
+
 } // extern "C"

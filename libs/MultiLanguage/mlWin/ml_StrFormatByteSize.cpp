@@ -11,4 +11,12 @@ char *ml_StrFormatByteSize(LONGLONG number, char *buffer, UINT size)
     return toCaller(text, buffer, size) ? buffer : NULL;
 }
 
+// What StrFormatByteSize64A calls in a program built with the drop-in header.
+__typeof__(StrFormatByteSize64A) ml_StrFormatByteSize64A;
+char *WINAPI ml_StrFormatByteSize64A(LONGLONG number, char *buffer, UINT size)
+{
+    return ml_StrFormatByteSize(number, buffer, size);
+}
+ML_IMPORT_POINTER(ml_StrFormatByteSize64A, 16)
+
 } // extern "C"

@@ -17,4 +17,13 @@ BOOL ml_CryptAcquireContext(HCRYPTPROV *provider, const char *container, const c
     return CryptAcquireContextW(provider, wContainer.arg(), wProvider.arg(), providerType, flags);
 }
 
+// What CryptAcquireContextA calls in a program built with the drop-in header.
+__typeof__(CryptAcquireContextA) ml_CryptAcquireContextA;
+BOOL WINAPI ml_CryptAcquireContextA(HCRYPTPROV *provider, const char *container, const char *providerName,
+                                    DWORD providerType, DWORD flags)
+{
+    return ml_CryptAcquireContext(provider, container, providerName, providerType, flags);
+}
+ML_IMPORT_POINTER(ml_CryptAcquireContextA, 20)
+
 } // extern "C"

@@ -18,4 +18,13 @@ BOOL ml_LogonUser(const char *userName, const char *domain, const char *password
     return LogonUserW(wUser.arg(), wDomain.arg(), wPassword.arg(), logonType, logonProvider, token);
 }
 
+// What LogonUserA calls in a program built with the drop-in header.
+__typeof__(LogonUserA) ml_LogonUserA;
+BOOL WINAPI ml_LogonUserA(const char *userName, const char *domain, const char *password, DWORD logonType,
+                          DWORD logonProvider, PHANDLE token)
+{
+    return ml_LogonUser(userName, domain, password, logonType, logonProvider, token);
+}
+ML_IMPORT_POINTER(ml_LogonUserA, 24)
+
 } // extern "C"

@@ -44,4 +44,13 @@ BOOL ml_LookupAccountName(const char *systemName, const char *accountName, PSID 
     return TRUE;
 }
 
+// What LookupAccountNameA calls in a program built with the drop-in header.
+__typeof__(LookupAccountNameA) ml_LookupAccountNameA;
+BOOL WINAPI ml_LookupAccountNameA(const char *systemName, const char *accountName, PSID sid, LPDWORD sidSize,
+                                  char *domain, LPDWORD domainSize, PSID_NAME_USE use)
+{
+    return ml_LookupAccountName(systemName, accountName, sid, sidSize, domain, domainSize, use);
+}
+ML_IMPORT_POINTER(ml_LookupAccountNameA, 28)
+
 } // extern "C"

@@ -16,4 +16,12 @@ BOOL ml_LookupPrivilegeValue(const char *systemName, const char *privilegeName, 
     return LookupPrivilegeValueW(wSystem.arg(), wPrivilege.arg(), luid);
 }
 
+// What LookupPrivilegeValueA calls in a program built with the drop-in header.
+__typeof__(LookupPrivilegeValueA) ml_LookupPrivilegeValueA;
+BOOL WINAPI ml_LookupPrivilegeValueA(const char *systemName, const char *privilegeName, PLUID luid)
+{
+    return ml_LookupPrivilegeValue(systemName, privilegeName, luid);
+}
+ML_IMPORT_POINTER(ml_LookupPrivilegeValueA, 12)
+
 } // extern "C"

@@ -38,4 +38,12 @@ DWORD ml_WNetAddConnection2(const NETRESOURCEA *resource, const char *password, 
     return WNetAddConnection2W(resource != NULL ? &wide : NULL, wPassword.arg(), wUser.arg(), flags);
 }
 
+// What WNetAddConnection2A calls in a program built with the drop-in header.
+__typeof__(WNetAddConnection2A) ml_WNetAddConnection2A;
+DWORD WINAPI ml_WNetAddConnection2A(LPNETRESOURCEA resource, const char *password, const char *userName, DWORD flags)
+{
+    return ml_WNetAddConnection2(resource, password, userName, flags);
+}
+ML_IMPORT_POINTER(ml_WNetAddConnection2A, 16)
+
 } // extern "C"

@@ -13,4 +13,12 @@ DWORD ml_WNetCancelConnection2(const char *name, DWORD flags, BOOL force)
     return WNetCancelConnection2W(wName.arg(), flags, force);
 }
 
+// What WNetCancelConnection2A calls in a program built with the drop-in header.
+__typeof__(WNetCancelConnection2A) ml_WNetCancelConnection2A;
+DWORD WINAPI ml_WNetCancelConnection2A(const char *name, DWORD flags, BOOL force)
+{
+    return ml_WNetCancelConnection2(name, flags, force);
+}
+ML_IMPORT_POINTER(ml_WNetCancelConnection2A, 12)
+
 } // extern "C"

@@ -25,4 +25,16 @@ BOOL ml_ChangeServiceConfig(SC_HANDLE service, DWORD serviceType, DWORD startTyp
                                 wDependencies.arg(), wStartName.arg(), wPassword.arg(), wDisplay.arg());
 }
 
+// What ChangeServiceConfigA calls in a program built with the drop-in header.
+__typeof__(ChangeServiceConfigA) ml_ChangeServiceConfigA;
+BOOL WINAPI ml_ChangeServiceConfigA(SC_HANDLE service, DWORD serviceType, DWORD startType, DWORD errorControl,
+                                    const char *binaryPathName, const char *loadOrderGroup, LPDWORD tagId,
+                                    const char *dependencies, const char *serviceStartName, const char *password,
+                                    const char *displayName)
+{
+    return ml_ChangeServiceConfig(service, serviceType, startType, errorControl, binaryPathName,
+                                  loadOrderGroup, tagId, dependencies, serviceStartName, password, displayName);
+}
+ML_IMPORT_POINTER(ml_ChangeServiceConfigA, 44)
+
 } // extern "C"

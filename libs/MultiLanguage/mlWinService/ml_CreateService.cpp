@@ -26,4 +26,16 @@ SC_HANDLE ml_CreateService(SC_HANDLE manager, const char *serviceName, const cha
                           wBinary.arg(), wGroup.arg(), tagId, wDependencies.arg(), wStartName.arg(), wPassword.arg());
 }
 
+// What CreateServiceA calls in a program built with the drop-in header.
+__typeof__(CreateServiceA) ml_CreateServiceA;
+SC_HANDLE WINAPI ml_CreateServiceA(SC_HANDLE manager, const char *serviceName, const char *displayName,
+                                   DWORD desiredAccess, DWORD serviceType, DWORD startType, DWORD errorControl,
+                                   const char *binaryPathName, const char *loadOrderGroup, LPDWORD tagId,
+                                   const char *dependencies, const char *serviceStartName, const char *password)
+{
+    return ml_CreateService(manager, serviceName, displayName, desiredAccess, serviceType, startType, errorControl,
+                            binaryPathName, loadOrderGroup, tagId, dependencies, serviceStartName, password);
+}
+ML_IMPORT_POINTER(ml_CreateServiceA, 52)
+
 } // extern "C"

@@ -41,4 +41,12 @@ BOOL ml_GetServiceKeyName(SC_HANDLE manager, const char *displayName, char *serv
     return TRUE;
 }
 
+// What GetServiceKeyNameA calls in a program built with the drop-in header.
+__typeof__(GetServiceKeyNameA) ml_GetServiceKeyNameA;
+BOOL WINAPI ml_GetServiceKeyNameA(SC_HANDLE manager, const char *displayName, char *serviceName, LPDWORD size)
+{
+    return ml_GetServiceKeyName(manager, displayName, serviceName, size);
+}
+ML_IMPORT_POINTER(ml_GetServiceKeyNameA, 16)
+
 } // extern "C"

@@ -13,4 +13,12 @@ UINT ml_MsiRecordSetString(MSIHANDLE record, UINT field, const char *value)
     return MsiRecordSetStringW(record, field, wValue.arg());
 }
 
+// What MsiRecordSetStringA calls in a program built with the drop-in header.
+__typeof__(MsiRecordSetStringA) ml_MsiRecordSetStringA;
+UINT WINAPI ml_MsiRecordSetStringA(MSIHANDLE record, UINT field, const char *value)
+{
+    return ml_MsiRecordSetString(record, field, value);
+}
+ML_IMPORT_POINTER(ml_MsiRecordSetStringA, 12)
+
 } // extern "C"

@@ -16,4 +16,12 @@ UINT ml_MsiSetProperty(MSIHANDLE install, const char *name, const char *value)
     return MsiSetPropertyW(install, wName.arg(), wValue.arg());
 }
 
+// What MsiSetPropertyA calls in a program built with the drop-in header.
+__typeof__(MsiSetPropertyA) ml_MsiSetPropertyA;
+UINT WINAPI ml_MsiSetPropertyA(MSIHANDLE install, const char *name, const char *value)
+{
+    return ml_MsiSetProperty(install, name, value);
+}
+ML_IMPORT_POINTER(ml_MsiSetPropertyA, 12)
+
 } // extern "C"

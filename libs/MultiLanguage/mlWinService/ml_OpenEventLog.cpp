@@ -16,4 +16,12 @@ HANDLE ml_OpenEventLog(const char *serverName, const char *sourceName)
     return OpenEventLogW(wServer.arg(), wSource.arg());
 }
 
+// What OpenEventLogA calls in a program built with the drop-in header.
+__typeof__(OpenEventLogA) ml_OpenEventLogA;
+HANDLE WINAPI ml_OpenEventLogA(const char *serverName, const char *sourceName)
+{
+    return ml_OpenEventLog(serverName, sourceName);
+}
+ML_IMPORT_POINTER(ml_OpenEventLogA, 8)
+
 } // extern "C"

@@ -16,4 +16,12 @@ SC_HANDLE ml_OpenSCManager(const char *machineName, const char *databaseName, DW
     return OpenSCManagerW(wMachine.arg(), wDatabase.arg(), desiredAccess);
 }
 
+// What OpenSCManagerA calls in a program built with the drop-in header.
+__typeof__(OpenSCManagerA) ml_OpenSCManagerA;
+SC_HANDLE WINAPI ml_OpenSCManagerA(const char *machineName, const char *databaseName, DWORD desiredAccess)
+{
+    return ml_OpenSCManager(machineName, databaseName, desiredAccess);
+}
+ML_IMPORT_POINTER(ml_OpenSCManagerA, 12)
+
 } // extern "C"

@@ -16,4 +16,12 @@ HANDLE ml_RegisterEventSource(const char *serverName, const char *sourceName)
     return RegisterEventSourceW(wServer.arg(), wSource.arg());
 }
 
+// What RegisterEventSourceA calls in a program built with the drop-in header.
+__typeof__(RegisterEventSourceA) ml_RegisterEventSourceA;
+HANDLE WINAPI ml_RegisterEventSourceA(const char *serverName, const char *sourceName)
+{
+    return ml_RegisterEventSource(serverName, sourceName);
+}
+ML_IMPORT_POINTER(ml_RegisterEventSourceA, 8)
+
 } // extern "C"

@@ -13,4 +13,12 @@ SERVICE_STATUS_HANDLE ml_RegisterServiceCtrlHandler(const char *serviceName, LPH
     return RegisterServiceCtrlHandlerW(wName.arg(), handler);
 }
 
+// What RegisterServiceCtrlHandlerA calls in a program built with the drop-in header.
+__typeof__(RegisterServiceCtrlHandlerA) ml_RegisterServiceCtrlHandlerA;
+SERVICE_STATUS_HANDLE WINAPI ml_RegisterServiceCtrlHandlerA(const char *serviceName, LPHANDLER_FUNCTION handler)
+{
+    return ml_RegisterServiceCtrlHandler(serviceName, handler);
+}
+ML_IMPORT_POINTER(ml_RegisterServiceCtrlHandlerA, 8)
+
 } // extern "C"

@@ -29,4 +29,13 @@ BOOL ml_ReportEvent(HANDLE eventLog, WORD type, WORD category, DWORD eventId, PS
     return ReportEventW(eventLog, type, category, eventId, userSid, numStrings, dataSize, wStrings.array(), rawData);
 }
 
+// What ReportEventA calls in a program built with the drop-in header.
+__typeof__(ReportEventA) ml_ReportEventA;
+BOOL WINAPI ml_ReportEventA(HANDLE eventLog, WORD type, WORD category, DWORD eventId, PSID userSid, WORD numStrings,
+                            DWORD dataSize, const char **strings, LPVOID rawData)
+{
+    return ml_ReportEvent(eventLog, type, category, eventId, userSid, numStrings, dataSize, strings, rawData);
+}
+ML_IMPORT_POINTER(ml_ReportEventA, 36)
+
 } // extern "C"

@@ -17,4 +17,13 @@ BOOL ml_SetupDiGetDeviceInstanceId(HDEVINFO deviceInfoSet, PSP_DEVINFO_DATA devi
     return TRUE;
 }
 
+// What SetupDiGetDeviceInstanceIdA calls in a program built with the drop-in header.
+__typeof__(SetupDiGetDeviceInstanceIdA) ml_SetupDiGetDeviceInstanceIdA;
+BOOL WINAPI ml_SetupDiGetDeviceInstanceIdA(HDEVINFO deviceInfoSet, PSP_DEVINFO_DATA deviceInfoData, char *id,
+                                           DWORD idSize, PDWORD requiredSize)
+{
+    return ml_SetupDiGetDeviceInstanceId(deviceInfoSet, deviceInfoData, id, idSize, requiredSize);
+}
+ML_IMPORT_POINTER(ml_SetupDiGetDeviceInstanceIdA, 20)
+
 } // extern "C"

@@ -29,4 +29,12 @@ BOOL ml_StartService(SC_HANDLE service, DWORD argCount, const char **args)
     return StartServiceW(service, argCount, wArgs.array());
 }
 
+// What StartServiceA calls in a program built with the drop-in header.
+__typeof__(StartServiceA) ml_StartServiceA;
+BOOL WINAPI ml_StartServiceA(SC_HANDLE service, DWORD argCount, const char **args)
+{
+    return ml_StartService(service, argCount, args);
+}
+ML_IMPORT_POINTER(ml_StartServiceA, 12)
+
 } // extern "C"
