@@ -12,6 +12,10 @@
  * - `main`, in any of its forms, receives its arguments in UTF-8 (programs
  *   with `wmain` or `WinMain` are left alone);
  * - `getenv` returns the UTF-8 value (ml_getenv_utf8);
+ * - the Win32 A functions whose member keeps their types and contract
+ *   (CreateFileA, FindFirstFileA, RegOpenKeyExA, ...; by their generic names
+ *   too without UNICODE) reach the member, with the A function's calling
+ *   convention: see "Win32 A names" below;
  * - a failure record that finds no open log prints nothing: the program
  *   learns of the failure from errno or the last error, as of any failing
  *   call. A program that wants the records opens the log (ml_LoggerInit).

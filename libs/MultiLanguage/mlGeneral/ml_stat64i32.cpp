@@ -16,17 +16,7 @@ int wideStat64i32(const wchar_t *path, struct _stat64i32 *buffer)
         errno = EOVERFLOW;
         return -1;
     }
-    buffer->st_dev = full.st_dev;
-    buffer->st_ino = full.st_ino;
-    buffer->st_mode = full.st_mode;
-    buffer->st_nlink = full.st_nlink;
-    buffer->st_uid = full.st_uid;
-    buffer->st_gid = full.st_gid;
-    buffer->st_rdev = full.st_rdev;
-    buffer->st_size = static_cast<_off_t>(full.st_size);
-    buffer->st_atime = full.st_atime;
-    buffer->st_mtime = full.st_mtime;
-    buffer->st_ctime = full.st_ctime;
+    narrowStat(full, buffer);
     return 0;
 }
 

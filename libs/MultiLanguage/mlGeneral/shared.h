@@ -39,6 +39,23 @@ static_assert(sizeof(ml_stati64_t) == 48 && offsetof(ml_stati64_t, st_size) == 2
 
 namespace {
 
+// The record with a 32-bit size taken from the 64-bit one; the size is cut
+// to its 32 bits, as the runtime's own narrowing does.
+inline void narrowStat(const struct _stat64 &full, struct _stat64i32 *plain)
+{
+    plain->st_dev = full.st_dev;
+    plain->st_ino = full.st_ino;
+    plain->st_mode = full.st_mode;
+    plain->st_nlink = full.st_nlink;
+    plain->st_uid = full.st_uid;
+    plain->st_gid = full.st_gid;
+    plain->st_rdev = full.st_rdev;
+    plain->st_size = static_cast<_off_t>(full.st_size);
+    plain->st_atime = full.st_atime;
+    plain->st_mtime = full.st_mtime;
+    plain->st_ctime = full.st_ctime;
+}
+
 // The runtime's wide find, status and time functions for this target's records.
 #ifdef _WIN64
 inline intptr_t wideFindFirst(const wchar_t *pattern, ml_wfinddata_t *found) { return _wfindfirst64i32(pattern, found); }
@@ -50,19 +67,8 @@ inline int wideStat(const wchar_t *path, ml_stat_t *buffer)
 {
     struct _stat64 full;
     const int result = _wstat64(path, &full);
-    if (result == 0) {
-        buffer->st_dev = full.st_dev;
-        buffer->st_ino = full.st_ino;
-        buffer->st_mode = full.st_mode;
-        buffer->st_nlink = full.st_nlink;
-        buffer->st_uid = full.st_uid;
-        buffer->st_gid = full.st_gid;
-        buffer->st_rdev = full.st_rdev;
-        buffer->st_size = static_cast<_off_t>(full.st_size);
-        buffer->st_atime = full.st_atime;
-        buffer->st_mtime = full.st_mtime;
-        buffer->st_ctime = full.st_ctime;
-    }
+    if (result == 0)
+        narrowStat(full, buffer);
     return result;
 }
 inline int wideStati64(const wchar_t *path, ml_stati64_t *buffer) { return _wstat64(path, buffer); }
