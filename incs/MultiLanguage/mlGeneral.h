@@ -357,10 +357,11 @@ char *ml_strupr(char *str);
  *   runtime's own functions read into the stream's buffer before come first.
  *   The first console read of a descriptor allocates about 1.5 KB, kept for
  *   the process.
- * - Whether a stream is a console is asked of the platform once per
- *   descriptor and handle, not per call: on a file a member costs what the
- *   runtime's function costs. Each stream's calls are serialised by the
- *   runtime's own lock of the stream.
+ * - A file or a pipe is told from a console by the runtime's own table of
+ *   descriptors, without asking the platform: there a member costs what
+ *   the runtime's function costs. Only a character device (a console, NUL)
+ *   is asked on each call. Each stream's calls on a console are serialised
+ *   by the runtime's own lock of the stream.
  *
  * @unlike_runtime printf, vprintf, fprintf, vfprintf, puts, fputs, putc, fputc, putchar,
  * _fputchar, perror and fwrite: on a console they show the characters that

@@ -43,11 +43,6 @@ static_assert(sizeof(ml_stati64_t) == 48 && offsetof(ml_stati64_t, st_size) == 2
 // them, whatever its code pages; files and pipes keep the bytes as they are.
 namespace ml {
 
-// The console behind a stream, or NULL for a file, a pipe or no stream. The
-// platform is asked once per descriptor and handle, not on every call; errno
-// and the last error are kept.
-HANDLE consoleOf(FILE *stream);
-
 // Holds the stream's own lock (the runtime's, recursive) for a scope.
 class StreamLock {
 public:
@@ -73,6 +68,25 @@ struct ConsoleState {
     unsigned char partialCount;
     ConsoleInput *input;
 };
+
+// Asks the platform whether the character device behind descriptor fd is
+// a console: the console or NULL. errno and the last error are kept.
+HANDLE askConsole(int fd);
+
+// The console behind a stream, or NULL for a file, a pipe or no stream. On
+// the path of every call to a file: files and pipes are told apart by the
+// runtime's own table (_isatty: a character device), without asking the
+// platform; a device is asked on each call, since a handle value may come
+// back for another device after a close.
+inline HANDLE consoleOf(FILE *stream)
+{
+    if (stream == NULL)
+        return NULL;
+    const int fd = stream->_file; // _fileno
+    if (fd < 0 || !_isatty(fd))
+        return NULL;
+    return askConsole(fd);
+}
 
 // The state of the console stream (consoleOf gave console), emptied when
 // the descriptor has changed consoles. The caller holds the stream's lock.
