@@ -3,35 +3,15 @@
 
 namespace {
 
-// UTF-16 on its way to the console. Each console call costs much more than
-// its characters, so a long text goes in one call, from a block of the
-// heap; a short one, or one whose block cannot be had, from the stack.
+// UTF-16 on its way to the console, in pieces of a stack buffer. Each
+// console call costs much more than its characters, so a piece takes a few
+// kilobytes of text at once.
 class ConsoleText {
 public:
-    ConsoleText(HANDLE console, size_t bytes)
-        : m_console(console), m_units(m_local), m_capacity(LocalUnits), m_count(0), m_failed(false)
-    {
-        // Two units per byte at most (a line break is CR LF), and U+FFFD
-        // for the bytes of a character left unfinished before.
-        if (bytes > LocalUnits / 2 - 4 && bytes < 0x3FFFFFFF) {
-            const DWORD capacity = static_cast<DWORD>(2 * bytes + 8);
-            WCHAR *block = static_cast<WCHAR *>(malloc(capacity * sizeof(WCHAR)));
-            if (block != NULL) {
-                m_units = block;
-                m_capacity = capacity;
-            }
-        }
-    }
-    ~ConsoleText()
-    {
-        if (m_units != m_local) {
-            LastErrorKeeper keep;
-            free(m_units);
-        }
-    }
+    explicit ConsoleText(HANDLE console) : m_console(console), m_count(0), m_failed(false) {}
 
     // Room for what one byte can add: U+FFFD and a pair, or CR LF.
-    bool nearlyFull() const { return m_count > m_capacity - 4; }
+    bool nearlyFull() const { return m_count > Units - 4; }
 
     void put(unsigned int unit) { m_units[m_count++] = static_cast<WCHAR>(unit); }
 
@@ -67,13 +47,11 @@ public:
     ConsoleText &operator=(const ConsoleText &) = delete;
 
 private:
-    enum { LocalUnits = 1024 };
+    enum { Units = 4096 };
     HANDLE m_console;
-    WCHAR *m_units;
-    DWORD m_capacity;
+    WCHAR m_units[Units];
     DWORD m_count;
     bool m_failed;
-    WCHAR m_local[LocalUnits];
 };
 
 // UTF-8 decoded byte by byte, so that a character may arrive over several
@@ -147,7 +125,7 @@ size_t ml::writeConsole(FILE *stream, HANDLE console, const void *bytes, size_t 
     if (fflush(stream) != 0)
         return 0; // the runtime has marked the stream
     ConsoleState &state = consoleState(stream, console);
-    ConsoleText text(console, count);
+    ConsoleText text(console);
     Decoder decoder;
     for (unsigned char i = 0; i < state.partialCount; ++i)
         decoder.feed(state.partial[i], text);
