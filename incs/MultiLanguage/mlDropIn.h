@@ -37,7 +37,6 @@
  *   ml_fullpath_utf8, which keep the runtime's contract.)
  * - `gets`: its member refuses lines of 2048 bytes or more.
  * - `_wgetenv`-style members (ml_getenv) and the wide names: not narrow.
- * - `fwrite` and `fread`: mapped once their members exist.
  * - `open` in C++: `std::basic_filebuf::open` is compiled into the C++
  *   runtime and must keep its name; `_open` is mapped.
  * - The `_findfirst64i32`, `_utime` and `utime` forms on i686 built with
@@ -158,7 +157,10 @@ int ml_utime(const char *path, struct _utimbuf *times);
 #endif
 
 /* ---- Stream names --------------------------------------------------------- */
-/* fwrite and fread: mapped to ml_fwrite and ml_fread once those exist. */
+/* On a console these show and read the characters that UTF-8 encodes; to
+ * files and pipes the bytes pass as they are. */
+size_t fwrite(const void *buffer, size_t size, size_t count, FILE *stream) ML_DROPIN_AS(ml_fwrite);
+size_t fread(void *buffer, size_t size, size_t count, FILE *stream) ML_DROPIN_AS(ml_fread);
 
 int puts(const char *str) ML_DROPIN_AS(ml_puts);
 int fputs(const char *str, FILE *stream) ML_DROPIN_AS(ml_fputs);

@@ -21,7 +21,9 @@
  * that the runtime fills in.
  *
  * The narrow pass-throughs at the end hand UTF-8 bytes to the runtime's
- * narrow functions unchanged; they convert nothing and write no record. */
+ * narrow functions unchanged; they convert nothing and write no record. The
+ * stream members are the exception where their stream is a console (see
+ * "Streams on a console" at ml_fgetc). */
 #ifndef ML_GENERAL_H
 #define ML_GENERAL_H
 
@@ -343,14 +345,17 @@ char *ml_itoa10(char *buffer, int value);
 /** Bytes of a wide string without its zero; 0 for NULL. */
 size_t ml_GetUTF16Bytes(const WCHAR *text);
 
-/* ---- Formatted output: UTF-8 bytes passed on as they are ------------------- */
+/* ---- Formatted output --------------------------------------------------------- */
 
 /** @{ */
 /** Formatted output as the runtime's function of the same name (ml_vsnprintf:
  * _vsnprintf); the format and the text are UTF-8 bytes, passed on as they
- * are. Every member formats with msvcrt's own formatter, whatever the
- * program's C or C++ headers choose for printf, so one format gives one text
- * from each ("%e" of 12345.678 is "1.234568e+004"; %I64d is understood). */
+ * are, but shown as characters on a console (see "Streams on a console" at
+ * ml_fgetc; the text is then formatted first, on the stack or, past 1023
+ * bytes, in a block freed before returning). Every member formats with msvcrt's own formatter,
+ * whatever the program's C or C++ headers choose for printf, so one format
+ * gives one text from each ("%e" of 12345.678 is "1.234568e+004"; %I64d is
+ * understood). Returns the bytes written, negative on failure. */
 int ml_printf(const char *format, ...);
 int ml_fprintf(FILE *stream, const char *format, ...);
 int ml_sprintf(char *buffer, const char *format, ...);
@@ -390,7 +395,48 @@ char *ml_strupr(char *str);
 
 /** @{ */
 /** The runtime's stream function of the same name (ml_fdopen: _fdopen), on
- * the UTF-8 bytes as they are. */
+ * the UTF-8 bytes as they are, except on a console.
+ *
+ * Streams on a console:
+ * The stream members (ml_printf, ml_vprintf, ml_fprintf, ml_vfprintf,
+ * ml_puts, ml_fputs, ml_putc, ml_fputc, ml_putchar, ml_fputchar, ml_perror,
+ * ml_fwrite; ml_fgets, ml_fgetc, ml_getc, ml_getchar, ml_fgetchar, ml_gets,
+ * ml_ungetc, ml_fread) read and write the bytes as they are on a file or a
+ * pipe. On a console they work in its wide functions instead, leaving its
+ * code pages and modes as they are:
+ *
+ * - Output shows the characters that the UTF-8 bytes encode. What the
+ *   runtime holds for the stream is written first. A character split
+ *   across calls (byte by byte with ml_putc, or a buffer that ends inside a
+ *   sequence) is shown whole when its last byte arrives; each part of the
+ *   bytes that is not UTF-8 shows as U+FFFD, and what follows is kept.
+ *   A line break is written as CR LF, as in text mode. Results keep the
+ *   runtime's convention (bytes or items written; EOF or a negative count
+ *   on failure, with the stream's error indicator and errno set).
+ * - Input gives the typed text in UTF-8; a line ends in "\n", and a read
+ *   that begins with Ctrl+Z is the end of the input (EOF, the stream's
+ *   end-of-file indicator set; the next read asks the console again). Bytes
+ *   that a call does not take wait for the next: ml_fgets ends its text
+ *   before a character that does not fit whole (unless it has none yet),
+ *   and that character comes whole with the next read. Bytes that the
+ *   runtime's own functions read into the stream's buffer before come first.
+ *   The first console read of a descriptor allocates about 1.5 KB, kept for
+ *   the process.
+ * - A file or a pipe is told from a console by the runtime's own table of
+ *   descriptors, without asking the platform: there a member costs what
+ *   the runtime's function costs. Only a character device (a console, NUL)
+ *   is asked on each call. Each stream's calls on a console are serialised
+ *   by the runtime's own lock of the stream.
+ *
+ * @unlike_runtime printf, vprintf, fprintf, vfprintf, puts, fputs, putc, fputc, putchar,
+ * _fputchar, perror and fwrite: on a console they show the characters that
+ * the UTF-8 text encodes, where the A twins pass the bytes on and the
+ * console shows one character per byte of its output code page (which UTF-8
+ * mode does not change).
+ * @unlike_runtime fgets, fgetc, getc, getchar, _fgetchar, gets, ungetc and fread: on a
+ * console they give the typed text in UTF-8, where the A twins give it in
+ * the console's input code page (and a zero byte for each character that is
+ * not ASCII where that code page is UTF-8). */
 int ml_fgetc(FILE *stream);
 int ml_fgetchar(void);
 char *ml_fgets(char *buffer, int count, FILE *stream);
@@ -402,7 +448,8 @@ int ml_getchar(void);
 /** One line of standard input without its line break, like gets, but never
  * past the buffer: the buffer must hold ML_MAX_CHAR (2048) bytes. A line of
  * 2048 bytes or more is refused: it is read to its end and dropped, the
- * buffer holds "", errno is ERANGE and the result is NULL.
+ * buffer holds "", errno is ERANGE and the result is NULL. From a console
+ * the line is UTF-8, as ml_fgets reads it.
  *
  * @unlike_runtime gets: a line of 2048 bytes or more gives NULL and ERANGE, where
  * gets writes it whole whatever the buffer. */
@@ -413,6 +460,16 @@ int ml_puts(const char *str);
 int ml_ungetc(int c, FILE *stream);
 FILE *ml_fdopen(int fd, const char *mode);
 void ml_perror(const char *message);
+/** @} */
+
+/** @{ */
+/** fwrite and fread: count items of size bytes. Return the items written or
+ * read whole (a part of an item read before the end of the input is
+ * consumed); 0 when size or count is 0. On a console they show and give
+ * UTF-8 text as "Streams on a console" at ml_fgetc says: an item may end inside a
+ * character, whose rest the next call brings. */
+size_t ml_fwrite(const void *buffer, size_t size, size_t count, FILE *stream);
+size_t ml_fread(void *buffer, size_t size, size_t count, FILE *stream);
 /** @} */
 
 /** @{ */

@@ -3,6 +3,12 @@
 
 extern "C" {
 
-int ml_fgetc(FILE *stream) { return fgetc(stream); }
+int ml_fgetc(FILE *stream)
+{
+    HANDLE console = ml::consoleOf(stream);
+    if (console != NULL)
+        return ml::readConsoleByte(stream, console);
+    return fgetc(stream);
+}
 
 } // extern "C"

@@ -3,6 +3,12 @@
 
 extern "C" {
 
-int ml_fgetchar(void) { return _fgetchar(); }
+int ml_fgetchar(void)
+{
+    HANDLE console = ml::consoleOf(stdin);
+    if (console != NULL)
+        return ml::readConsoleByte(stdin, console);
+    return _fgetchar();
+}
 
 } // extern "C"

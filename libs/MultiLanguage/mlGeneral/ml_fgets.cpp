@@ -3,6 +3,12 @@
 
 extern "C" {
 
-char *ml_fgets(char *buffer, int count, FILE *stream) { return fgets(buffer, count, stream); }
+char *ml_fgets(char *buffer, int count, FILE *stream)
+{
+    HANDLE console = ml::consoleOf(stream);
+    if (console != NULL)
+        return ml::readConsoleLine(stream, console, buffer, count);
+    return fgets(buffer, count, stream);
+}
 
 } // extern "C"

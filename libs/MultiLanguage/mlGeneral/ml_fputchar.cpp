@@ -3,6 +3,13 @@
 
 extern "C" {
 
-int ml_fputchar(int c) { return _fputchar(c); }
+int ml_fputchar(int c)
+{
+    HANDLE console = ml::consoleOf(stdout);
+    if (console == NULL)
+        return _fputchar(c);
+    const unsigned char byte = static_cast<unsigned char>(c);
+    return ml::writeConsole(stdout, console, &byte, 1) == 1 ? byte : EOF;
+}
 
 } // extern "C"

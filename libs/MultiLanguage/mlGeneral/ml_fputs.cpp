@@ -3,6 +3,13 @@
 
 extern "C" {
 
-int ml_fputs(const char *str, FILE *stream) { return fputs(str, stream); }
+int ml_fputs(const char *str, FILE *stream)
+{
+    HANDLE console = ml::consoleOf(stream);
+    if (console == NULL || str == NULL)
+        return fputs(str, stream);
+    const size_t length = strlen(str);
+    return ml::writeConsole(stream, console, str, length) == length ? 0 : EOF;
+}
 
 } // extern "C"

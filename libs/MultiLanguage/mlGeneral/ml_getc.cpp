@@ -3,6 +3,12 @@
 
 extern "C" {
 
-int ml_getc(FILE *stream) { return getc(stream); }
+int ml_getc(FILE *stream)
+{
+    HANDLE console = ml::consoleOf(stream);
+    if (console != NULL)
+        return ml::readConsoleByte(stream, console);
+    return getc(stream);
+}
 
 } // extern "C"

@@ -3,6 +3,12 @@
 
 extern "C" {
 
-int ml_getchar(void) { return getchar(); }
+int ml_getchar(void)
+{
+    HANDLE console = ml::consoleOf(stdin);
+    if (console != NULL)
+        return ml::readConsoleByte(stdin, console);
+    return getchar();
+}
 
 } // extern "C"

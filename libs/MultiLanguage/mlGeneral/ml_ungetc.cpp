@@ -3,6 +3,12 @@
 
 extern "C" {
 
-int ml_ungetc(int c, FILE *stream) { return ungetc(c, stream); }
+int ml_ungetc(int c, FILE *stream)
+{
+    HANDLE console = ml::consoleOf(stream);
+    if (console != NULL)
+        return ml::unreadConsoleByte(stream, console, c);
+    return ungetc(c, stream);
+}
 
 } // extern "C"

@@ -11,6 +11,7 @@
 #include <io.h>
 #include <process.h>
 #include <share.h>
+#include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -36,6 +37,83 @@ static_assert(sizeof(ml_wfinddata_t) == 540 && offsetof(ml_wfinddata_t, name) ==
 static_assert(sizeof(ml_stat_t) == 36 && offsetof(ml_stat_t, st_mtime) == 28, "msvcrt status record");
 static_assert(sizeof(ml_stati64_t) == 48 && offsetof(ml_stati64_t, st_size) == 24, "msvcrt status record");
 #endif
+
+// Streams on a console. A console shows the characters that UTF-8 bytes
+// encode only through its wide functions, and hands typed text back through
+// them, whatever its code pages; files and pipes keep the bytes as they are.
+namespace ml {
+
+// Holds the stream's own lock (the runtime's, recursive) for a scope.
+class StreamLock {
+public:
+    explicit StreamLock(FILE *stream) : m_stream(stream) { _lock_file(stream); }
+    ~StreamLock() { _unlock_file(m_stream); }
+    StreamLock(const StreamLock &) = delete;
+    StreamLock &operator=(const StreamLock &) = delete;
+
+private:
+    FILE *m_stream;
+};
+
+// UTF-8 input read from a console and not yet delivered; allocated at the
+// first read of the descriptor and kept.
+struct ConsoleInput;
+
+// What a console descriptor carries from call to call, under the stream's
+// lock: the start of a character that a write left unfinished, and the
+// input not yet read.
+struct ConsoleState {
+    HANDLE console; // the console the rest belongs to
+    unsigned char partial[3];
+    unsigned char partialCount;
+    ConsoleInput *input;
+};
+
+// Asks the platform whether the character device behind descriptor fd is
+// a console: the console or NULL. errno and the last error are kept.
+HANDLE askConsole(int fd);
+
+// The console behind a stream, or NULL for a file, a pipe or no stream. On
+// the path of every call to a file: files and pipes are told apart by the
+// runtime's own table (_isatty: a character device), without asking the
+// platform; a device is asked on each call, since a handle value may come
+// back for another device after a close.
+inline HANDLE consoleOf(FILE *stream)
+{
+    if (stream == NULL)
+        return NULL;
+    const int fd = stream->_file; // _fileno
+    if (fd < 0 || !_isatty(fd))
+        return NULL;
+    return askConsole(fd);
+}
+
+// The state of the console stream (consoleOf gave console), emptied when
+// the descriptor has changed consoles. The caller holds the stream's lock.
+ConsoleState &consoleState(FILE *stream, HANDLE console);
+
+// Marks the stream failed (error indicator, errno) after the console
+// function that failed; returns EOF.
+int failStream(FILE *stream);
+
+// Writes count UTF-8 bytes to the console behind stream, after what the
+// runtime holds for the stream, under its lock. Returns the bytes taken:
+// count, or fewer after a failure (the stream's error indicator set).
+size_t writeConsole(FILE *stream, HANDLE console, const void *bytes, size_t count);
+
+// Formats with msvcrt's formatter and writes the text to the console: the
+// bytes written, or negative on failure.
+int printConsole(FILE *stream, HANDLE console, const char *format, va_list args);
+
+// Reads from the console behind stream as the runtime's function of the
+// same name reads bytes, delivering typed text as UTF-8: a line ends in
+// "\n", and Ctrl+Z at the start of a read is the end of the input.
+int readConsoleByte(FILE *stream, HANDLE console);                               // fgetc
+char *readConsoleLine(FILE *stream, HANDLE console, char *buffer, int count);     // fgets
+size_t readConsoleBytes(FILE *stream, HANDLE console, void *buffer, size_t size); // fread, in bytes
+int unreadConsoleByte(FILE *stream, HANDLE console, int c);                      // ungetc
+
+} // namespace ml
 
 namespace {
 
