@@ -101,6 +101,13 @@ int failStream(FILE *stream);
 // count, or fewer after a failure (the stream's error indicator set).
 size_t writeConsole(FILE *stream, HANDLE console, const void *bytes, size_t count);
 
+// One byte to the console, as fputc answers: the byte written, or EOF.
+inline int writeConsoleByte(FILE *stream, HANDLE console, int c)
+{
+    const unsigned char byte = static_cast<unsigned char>(c);
+    return writeConsole(stream, console, &byte, 1) == 1 ? byte : EOF;
+}
+
 // Formats with msvcrt's formatter and writes the text to the console: the
 // bytes written, or negative on failure.
 int printConsole(FILE *stream, HANDLE console, const char *format, va_list args);
