@@ -21,7 +21,9 @@ else
   skipped="this host cannot execute 32-bit code (/usr/lib/wine/wine does not start)"
 fi
 
-for target in "${targets[@]}"; do
+# Both targets are built everywhere: a 32-bit build that fails is caught
+# even where its suite cannot run.
+for target in x86_64 i686; do
   cmake -S "$root" -B "$build/$target" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$target.cmake" >/dev/null
   cmake --build "$build/$target" -j"$(nproc)"
 done
