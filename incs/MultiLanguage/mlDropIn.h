@@ -180,6 +180,12 @@ int ml_printf(const char *format, ...);
 int ml_fprintf(FILE *stream, const char *format, ...);
 int ml_vprintf(const char *format, va_list args);
 int ml_vfprintf(FILE *stream, const char *format, va_list args);
+#if defined(__MINGW_FORTIFY_LEVEL) && __MINGW_FORTIFY_LEVEL > 0
+/* With _FORTIFY_SOURCE stdio.h defines these two inline over the narrow
+ * functions: their calls are mapped below. */
+char *ml_fgets(char *buffer, int count, FILE *stream);
+size_t ml_fread(void *buffer, size_t size, size_t count, FILE *stream);
+#endif
 
 /* ---- The library's side of the entry and of the log ----------------------- */
 
@@ -209,6 +215,10 @@ using ::ml_vfprintf;
 #define fprintf(...) ml_fprintf(__VA_ARGS__)
 #define vprintf(format, args) ml_vprintf(format, args)
 #define vfprintf(stream, format, args) ml_vfprintf(stream, format, args)
+#if defined(__MINGW_FORTIFY_LEVEL) && __MINGW_FORTIFY_LEVEL > 0
+#define fgets(buffer, count, stream) ml_fgets(buffer, count, stream)
+#define fread(buffer, size, count, stream) ml_fread(buffer, size, count, stream)
+#endif
 #define _stat64(path, buffer) ml_stat64(path, buffer)
 #define _stat64i32(path, buffer) ml_stat64i32(path, buffer)
 #ifdef _WIN64
